@@ -1,0 +1,11 @@
+// Byte-to-Unicode tables of the two code pages of the shared files.
+#pragma once
+
+#include <array>
+
+namespace tarvela::codepage_tables {
+
+extern const std::array<char32_t, 256> cp852;
+extern const std::array<char32_t, 256> cp1250;
+
+} // namespace tarvela::codepage_tables
