@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "data/FieldValue.h"
@@ -103,6 +104,26 @@ public:
     void unlockTable();
 
 private:
+    void requireOpen() const;
+    void requireIdle() const;
+    void requireEditing() const;
+    bool hasIndexOrder() const;
+    bool indexAttached() const;
+    std::string indexPath(const std::string& fileName) const;
+    const FieldDescriptor& fieldNamed(const std::string& name) const;
+    std::string_view rawField(const FieldDescriptor& field) const;
+    void storeField(const FieldDescriptor& field, const std::string& bytes);
+
+    void loadRecord(std::uint32_t recordNumber);
+    void showNoRecord();
+    bool currentIsDeleted() const;
+    std::uint32_t step(std::uint32_t from, int direction);
+    void moveToLive(std::uint32_t candidate, int direction);
+    bool positionAfterSeek(const SeekResult& result, bool nearest, const std::string& partialKey852);
+    bool sameSeekKey(const std::string& deletedBytes, const std::string& partialKey852) const;
+    void finishEditing();
+    bool matches(const std::vector<std::string>& fieldNames, const std::vector<FieldValue>& values) const;
+
     std::unique_ptr<DbfFile> file_;
     std::unique_ptr<IndexSet> indexes_;
     struct Settings;

@@ -28,6 +28,14 @@ struct SeekResult {
     std::uint32_t recordNumber = 0;  // 0: end of table
 };
 
+struct TagInfo {
+    std::string name;
+    std::string keyExpression;
+    std::string forExpression;
+    bool unique = false;
+    bool descending = false;
+};
+
 // Called during a build: once with (0, total) before the keys are collected,
 // then with (position, total) per record.
 using BuildProgress = std::function<void(std::uint32_t position, std::uint32_t total)>;
@@ -52,6 +60,8 @@ public:
     std::string activeTagName() const;
     bool hasActiveTag() const;
     int tagCount() const;
+    // Tags of all attached files, file by file in directory order.
+    std::vector<TagInfo> tags() const;
 
     // Navigation in the active tag within the key range.
     std::uint32_t first();

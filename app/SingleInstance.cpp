@@ -1,0 +1,129 @@
+#include "app/SingleInstance.h"
+
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QWidget>
+#include <unistd.h>
+
+#include "app/InstanceBlock.h"
+#include "platform/Error.h"
+
+namespace tarvela {
+
+namespace {
+
+constexpr std::chrono::seconds answerTimeout(10);
+const QByteArray handOverMessage = "1324\n";
+int guardCount = 0;
+
+std::string semaphoreName(const QString& baseName)
+{
+    return instanceObjectName(baseName.toStdString() + "Sem");
+}
+
+} // namespace
+
+SingleInstance::SingleInstance(QString baseName, QObject* parent)
+    : QObject(parent), baseName_(std::move(baseName))
+{
+    if (guardCount > 0)
+        throw Error("Drop only one of these components on your form !");
+    ++guardCount;
+}
+
+SingleInstance::~SingleInstance()
+{
+    --guardCount;
+    if (block_ != nullptr && isFirstCopy() && block_->owner() == static_cast<std::uint32_t>(getpid())) {
+        block_->removeName();
+        if (semaphore_ != nullptr)
+            semaphore_->removeName();
+    }
+}
+
+QString SingleInstance::serverName(const QString& baseName, std::uint32_t processId)
+{
+    return QString("%1.%2.%3").arg(baseName).arg(getuid()).arg(processId);
+}
+
+bool SingleInstance::start(const QStringList& parameters)
+{
+    block_ = InstanceBlock::openOrCreate(instanceObjectName(baseName_.toStdString()));
+    if (block_ == nullptr)
+        return false;
+    if (!block_->existed()) {
+        becomeFirstCopy(true);
+        return false;
+    }
+    if (handOver(parameters))
+        return true;
+    becomeFirstCopy(false);
+    return false;
+}
+
+void SingleInstance::becomeFirstCopy(bool freshSemaphore)
+{
+    const auto processId = static_cast<std::uint32_t>(getpid());
+    server_ = new QLocalServer(this);
+    const QString name = serverName(baseName_, processId);
+    QLocalServer::removeServer(name);
+    server_->listen(name);
+    connect(server_, &QLocalServer::newConnection, this, &SingleInstance::receiveHandOver);
+    semaphore_ = NamedSemaphore::create(semaphoreName(baseName_), freshSemaphore);
+    if (semaphore_ == nullptr)
+        throw Error("Unable to create semaphore");
+    block_->setOwner(processId);
+    semaphore_->release();
+}
+
+bool SingleInstance::handOver(const QStringList& parameters)
+{
+    semaphore_ = NamedSemaphore::openExisting(semaphoreName(baseName_));
+    if (semaphore_ == nullptr || !semaphore_->wait(answerTimeout))
+        return false;
+    std::vector<std::string> values;
+    for (const QString& parameter : parameters)
+        values.push_back(parameter.toStdString());
+    block_->writeParameters(values);
+    // A copy that ended without removing its block cannot answer; waiting
+    // for it would only delay this start.
+    if (!notifyRunningCopy() || !semaphore_->wait(answerTimeout))
+        return false;
+    semaphore_->release();
+    semaphore_.reset();
+    block_.reset();
+    return true;
+}
+
+bool SingleInstance::notifyRunningCopy()
+{
+    QLocalSocket socket;
+    socket.connectToServer(serverName(baseName_, block_->owner()));
+    if (!socket.waitForConnected(std::chrono::milliseconds(answerTimeout).count()))
+        return false;
+    socket.write(handOverMessage);
+    const bool written = socket.waitForBytesWritten(std::chrono::milliseconds(answerTimeout).count());
+    socket.disconnectFromServer();
+    return written;
+}
+
+void SingleInstance::receiveHandOver()
+{
+    while (QLocalSocket* socket = server_->nextPendingConnection()) {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        QStringList parameters;
+        for (const std::string& value : block_->readParameters())
+            parameters << QString::fromStdString(value);
+        if (ShowOnNewInstance && window_ != nullptr) {
+            window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
+            window_->show();
+            window_->raise();
+            window_->activateWindow();
+        }
+        if (OnInstanceStarted)
+            OnInstanceStarted(parameters);
+        semaphore_->release();
+    }
+}
+
+} // namespace tarvela

@@ -1,0 +1,78 @@
+#include "app/Startup.h"
+
+#include <QApplication>
+#include <QFileInfo>
+
+#include "app/Login.h"
+#include "app/Logo.h"
+#include "app/QtUi.h"
+#include "app/TLoginForm.h"
+#include "app/TZakladni.h"
+#include "app/UserRights.h"
+#include "commission/TDataSestavy.h"
+#include "report/render_qt/QtReportDevices.h"
+#include "controls/TEditOrvo.h"
+#include "data/TData.h"
+#include "platform/Error.h"
+#include "platform/ProgramDirectory.h"
+#include "platform/UserEnvironment.h"
+
+namespace tarvela {
+
+namespace {
+
+std::optional<LoginAnswer> askByDialog()
+{
+    TLoginForm form;
+    if (form.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return LoginAnswer {form.nameEdit().text().toStdString(), form.passwordEdit().text().toStdString()};
+}
+
+} // namespace
+
+Startup::Startup(QStringList arguments)
+    : arguments_(std::move(arguments))
+{
+}
+
+bool Startup::logIn(TData& data)
+{
+    Login login(data, askByDialog, logonName(), today());
+    return login.run(user_) != LoginOutcome::EndProgram;
+}
+
+bool Startup::createData(TData& data, QtUi& ui)
+{
+    try {
+        if (!data.DataCreate())
+            return true;
+        logo_ = loadLogo(data.settings().logoFile);
+        return logIn(data);
+    } catch (const Error& error) {
+        ui.showMessage(error.what());
+        return true;
+    }
+}
+
+int Startup::run(QApplication& application)
+{
+    application.setApplicationName(QStringLiteral("Tarvela"));
+    application.setApplicationDisplayName(QStringLiteral("Tarvela"));
+    QtUi ui;
+    const QString executable = arguments_.value(0);
+    TData data(ui, findProgramDirectory(executable.toStdString()));
+    const bool goOn = createData(data, ui);
+    TDataSestavy sestavy(data);
+    UserRights rights(data, user_);
+    TZakladni window(data, rights, reportRunsOf(sestavy));
+    QtReportDevices reportDevices(sestavy.Sestavy, &window, &ui);
+    const QString baseName = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    if (window.Loaded(baseName, arguments_.mid(1)) || !goOn)
+        return 0;
+    ui.setOwner(&window);
+    window.show();
+    return application.exec();
+}
+
+} // namespace tarvela

@@ -1,0 +1,193 @@
+#include "app/TZakladni.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <filesystem>
+
+#include "app/AlwaysOnTop.h"
+#include "app/NotAvailable.h"
+#include "app/ReportCommands.h"
+#include "app/SingleInstance.h"
+#include "app/StatusPanes.h"
+#include "app/ToolbarPictures.h"
+#include "app/UserRights.h"
+#include "app/WindowPlacement.h"
+#include "data/TData.h"
+#include "platform/FileNames.h"
+#include "screens/TPrehledObchZas.h"
+
+namespace tarvela {
+
+namespace {
+
+const QString designTitle = QStringLiteral("Tarvela 1.30");
+
+} // namespace
+
+TZakladni::TZakladni(TData& data, const UserRights& rights, ReportRuns runs)
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                      | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      data_(data), panes_(new StatusPanes(*statusBar())), onTop_(nullptr),
+      reports_(new ReportCommands(*this, data, std::move(runs)))
+{
+    setWindowTitle(designTitle);
+    buildMenu();
+    buildToolbar();
+    onTop_ = new AlwaysOnTop(*this);
+    setCentralWidget(new QWidget(this));
+    // 358 × 93 below the menu bar: the toolbar, the status bar and their frames.
+    setFixedSize(358, menuBar()->sizeHint().height() + 93);
+    move(192, 107);
+    showTitleAndUser(rights);
+}
+
+TZakladni::~TZakladni() = default;
+
+bool TZakladni::Loaded(const QString& executableName, const QStringList& parameters)
+{
+    guard_ = std::make_unique<SingleInstance>(executableName);
+    guard_->setMainWindow(this);
+    return guard_->start(parameters);
+}
+
+void TZakladni::showTitleAndUser(const UserRights& rights)
+{
+    const std::string users = resolvePathIgnoringCase(data_.settings().dataDirectory + "USR0000.dbf");
+    std::error_code ignored;
+    if (data_.settings().dataDirectory.empty() || !std::filesystem::is_regular_file(users, ignored))
+        return;
+    panes_->setUserName(QString::fromStdString(rights.currentUser().FullName));
+    guarded([this] {
+        DbfTable& owner = data_.Vlastnik;
+        owner.open();
+        owner.first();
+        const QString name = owner.eof() ? QString() : QString::fromStdString(owner.asString("VLA_NAC")).trimmed();
+        owner.close();
+        setWindowTitle(windowTitle() + " - " + name);
+    });
+}
+
+void TZakladni::guarded(const std::function<void()>& command)
+{
+    try {
+        command();
+    } catch (const std::exception& error) {
+        data_.ui().showMessage(error.what());
+    }
+}
+
+QAction* TZakladni::addCommand(QMenu& menu, const QString& caption, const std::function<void()>& command)
+{
+    QAction* action = menu.addAction(caption);
+    connect(action, &QAction::triggered, this, [this, command] { guarded(command); });
+    return action;
+}
+
+QAction* TZakladni::menuAction(const QString& caption) const
+{
+    for (QAction* action : findChildren<QAction*>()) {
+        if (action->text() == caption)
+            return action;
+    }
+    return nullptr;
+}
+
+void TZakladni::buildMenu()
+{
+    QMenu* overviews = menuBar()->addMenu(QStringLiteral("Přehledy"));
+    addCommand(*overviews, QStringLiteral("Přehled vydaných faktur"), [this] { notAvailable(); })
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F1));
+    addCommand(*overviews, QStringLiteral("Skladové pohyby"), [this] { notAvailable(); });
+
+    QMenu* reports = menuBar()->addMenu(QStringLiteral("Sestavy"));
+    addCommand(*reports, QStringLiteral("Sestava vyúčtování provizí"), [this] { reports_->settlement(); });
+    addCommand(*reports, QStringLiteral("Sestava provizí dle skupin"), [this] { reports_->byGroups(); });
+    addCommand(*reports, QStringLiteral("Sestava provizí souhrnná"), [this] { reports_->summary(); });
+    addCommand(*reports, QStringLiteral("Přehled faktur za obchodníka"), [this] { notAvailable(); });
+    addCommand(*reports, QStringLiteral("Sestava obratu za obchodníky"), [this] { notAvailable(); });
+    addCommand(*reports, QStringLiteral("Sestava rabatu dle odběratelů"), [this] { notAvailable(); });
+    addCommand(*reports, QStringLiteral("Sestava nevyplacených provizí"), [this] { reports_->unpaid(); });
+    addCommand(*reports, QStringLiteral("Sestava provizi  % z ceny"), [this] { reports_->percentOfPrice(); });
+
+    QMenu* settings = menuBar()->addMenu(QStringLiteral("Nastavení"));
+    QMenu* codeLists = settings->addMenu(QStringLiteral("Číselníky"));
+    addCommand(*codeLists, QStringLiteral("Obchodní zástupci"), [this] { salesmenList(); });
+    QMenu* users = settings->addMenu(QStringLiteral("Uživatelé"));
+    addCommand(*users, QStringLiteral("Přehled uživatelů"), [this] { notAvailable(); });
+    addCommand(*users, QStringLiteral("Přehled skupin uživatelů"), [this] { notAvailable(); });
+    QMenu* service = settings->addMenu(QStringLiteral("Servis"));
+    addCommand(*service, QStringLiteral("Indexace souborů"), [this] { reindex(); });
+    addCommand(*service, QStringLiteral("Nastavení zařízení"), [this] { notAvailable(); });
+
+    QAction* end = menuBar()->addAction(QStringLiteral("Konec"));
+    connect(end, &QAction::triggered, this, &QWidget::close);
+}
+
+void TZakladni::buildToolbar()
+{
+    auto* toolbar = new QToolBar(this);
+    toolbar->setMovable(false);
+    toolbar->setFloatable(false);
+    toolbar->setFixedHeight(70);
+    toolbar->setIconSize(QSize(52, 66));
+    toolbar->setStyleSheet("QToolBar { background: white; border: 2px groove gray; }");
+    toolbar->setContextMenuPolicy(Qt::PreventContextMenu);
+    addToolBar(Qt::BottomToolBarArea, toolbar);
+    const std::tuple<QPixmap, QString, std::function<void()>> buttons[] = {
+        {invoicesPicture(), QStringLiteral("Faktury"), [this] { notAvailable(); }},
+        {creditNotesPicture(), QString(), [this] { notAvailable(); }},
+        {salesmenPicture(), QString(), [this] { salesmenList(); }}};
+    for (const auto& [picture, hint, command] : buttons) {
+        QAction* action = toolbar->addAction(QIcon(picture), QString());
+        action->setToolTip(hint);
+        connect(action, &QAction::triggered, this, [this, command = command] { guarded(command); });
+        if (auto* button = qobject_cast<QToolButton*>(toolbar->widgetForAction(action)))
+            button->setFixedSize(52 + 4, 66 + 2);
+    }
+}
+
+void TZakladni::notAvailable()
+{
+    showNotAvailable(this);
+}
+
+void TZakladni::reindex()
+{
+    data_.Index();
+}
+
+void TZakladni::salesmenList()
+{
+    DbfTable& salesmen = data_.Obchodnici;
+    salesmen.open();
+    try {
+        TPrehledObchZas list(this, data_);
+        placeAt(list, *this, 70, 30);
+        list.exec();
+    } catch (...) {
+        salesmen.close();
+        throw;
+    }
+    salesmen.close();
+}
+
+void TZakladni::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    const QScreen* area = screen();
+    if (snapping_ || area == nullptr || !isVisible())
+        return;
+    const QPoint snapped = snapToWorkArea(frameGeometry(), area->availableGeometry());
+    if (snapped != frameGeometry().topLeft()) {
+        snapping_ = true;
+        move(snapped);
+        snapping_ = false;
+    }
+}
+
+} // namespace tarvela

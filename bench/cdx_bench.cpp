@@ -1,0 +1,188 @@
+// The index engine on a demo company: building the journal's three tags, the
+// whole reindexing, 100 000 random exact seeks on the invoice tag "DO1" and
+// a walk of the journal in "DOK" order. Each is reported as a time and as a
+// multiple of one plain sequential read of the same table file, both as raw
+// bytes and as a walk of the table in file order.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <fstream>
+#include <random>
+#include <vector>
+
+#include "BenchCompany.h"
+#include "data/IndexCatalogue.h"
+#include "data/TData.h"
+
+namespace {
+
+using namespace tarvela;
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+double secondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+class QuietUi : public ConsoleUi {
+public:
+    void showMessage(const std::string& text) override { last = text; }
+    std::string last;
+};
+
+struct Company {
+    QuietUi ui;
+    fs::path folder = bench::companyFolder();
+    TData data{ui, folder.string() + "/"};
+
+    Company()
+    {
+        if (!data.DataCreate())
+            throw std::runtime_error("the demo company cannot be opened: " + ui.last);
+    }
+};
+
+Company& company()
+{
+    static Company instance;
+    return instance;
+}
+
+double rawReadSeconds(const std::string& path)
+{
+    const auto start = Clock::now();
+    std::ifstream in(path, std::ios::binary);
+    std::vector<char> buffer(1 << 20);
+    std::uint64_t sum = 0;
+    while (in.read(buffer.data(), buffer.size()) || in.gcount() > 0) {
+        for (std::streamsize i = 0; i < in.gcount(); i += 64)
+            sum += static_cast<unsigned char>(buffer[i]);
+    }
+    benchmark::DoNotOptimize(sum);
+    return secondsSince(start);
+}
+
+double fileOrderWalkSeconds(DbfTable& table)
+{
+    const auto start = Clock::now();
+    table.open();
+    std::uint64_t records = 0;
+    for (table.first(); !table.eof(); table.next())
+        ++records;
+    table.close();
+    benchmark::DoNotOptimize(records);
+    return secondsSince(start);
+}
+
+// Plain reads of a table, measured once each (the second time, warm).
+struct PlainRead {
+    double raw;
+    double walk;
+};
+
+PlainRead plainRead(DbfTable& table)
+{
+    rawReadSeconds(table.filePath());
+    return {rawReadSeconds(table.filePath()), fileOrderWalkSeconds(table)};
+}
+
+void report(benchmark::State& state, double seconds, const PlainRead& plain)
+{
+    state.SetIterationTime(seconds);
+    state.counters["x_raw_read"] = seconds / plain.raw;
+    state.counters["x_table_walk"] = seconds / plain.walk;
+}
+
+void BuildJournalTags(benchmark::State& state)
+{
+    DbfTable& journal = company().data.Denik;
+    const PlainRead plain = plainRead(journal);
+    const IndexedTable& entry = *findIndexedTable("Denik");
+    const std::string scratch = (fs::temp_directory_path() / "tarvela-bench-journal.cdx").string();
+    for (auto _ : state) {
+        fs::remove(scratch);
+        journal.setExclusive(true);
+        journal.open();
+        const auto start = Clock::now();
+        for (const IndexTagSpec& tag : entry.tags)
+            journal.buildIndexTag(scratch, tag.name, tag.keyExpression, tag.forExpression, tag.isUnique(),
+                                  tag.isDescending());
+        report(state, secondsSince(start), plain);
+        journal.close();
+        journal.setExclusive(false);
+    }
+    fs::remove(scratch);
+}
+
+void WholeReindex(benchmark::State& state)
+{
+    const PlainRead plain = plainRead(company().data.Denik);
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        if (!company().data.Index())
+            state.SkipWithError(("reindexing failed: " + company().ui.last).c_str());
+        report(state, secondsSince(start), plain);
+    }
+}
+
+std::vector<std::string> invoiceNumbers(TData& data)
+{
+    std::vector<std::string> numbers;
+    data.OpenFak(0, "");
+    for (data.Faktury.first(); !data.Faktury.eof(); data.Faktury.next())
+        numbers.push_back(data.Faktury.asString("HLA_DO1"));
+    data.CloseFak();
+    return numbers;
+}
+
+void RandomInvoiceSeeks(benchmark::State& state)
+{
+    TData& data = company().data;
+    const PlainRead plain = plainRead(data.Faktury);
+    const std::vector<std::string> numbers = invoiceNumbers(data);
+    std::mt19937 random(42);
+    std::vector<const std::string*> sought;
+    for (int i = 0; i < 100000; ++i)
+        sought.push_back(&numbers[random() % numbers.size()]);
+    data.OpenFak(0, "DO1");
+    for (const std::string* number : sought)  // fills the page cache
+        data.Faktury.seek(*number);
+    for (auto _ : state) {
+        std::size_t found = 0;
+        const auto start = Clock::now();
+        for (const std::string* number : sought)
+            found += data.Faktury.seek(*number);
+        const double seconds = secondsSince(start);
+        report(state, seconds, plain);
+        state.counters["seeks_per_s"] = sought.size() / seconds;
+        if (found != sought.size())
+            state.SkipWithError("a seek missed an existing invoice");
+    }
+    data.CloseFak();
+}
+
+void JournalWalkInDocumentOrder(benchmark::State& state)
+{
+    TData& data = company().data;
+    const PlainRead plain = plainRead(data.Denik);
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        data.OpenDen(0, "DOK");
+        std::uint64_t records = 0;
+        for (data.Denik.first(); !data.Denik.eof(); data.Denik.next())
+            ++records;
+        data.CloseDenik();
+        report(state, secondsSince(start), plain);
+        state.counters["records"] = static_cast<double>(records);
+    }
+}
+
+BENCHMARK(BuildJournalTags)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(WholeReindex)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(RandomInvoiceSeeks)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(JournalWalkInDocumentOrder)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(2);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,14 @@
+#include "commission/DokladObsahFak.h"
+
+#include "data/DocumentRowFields.h"
+
+namespace tarvela {
+
+MemTable makeDokladObsahFak()
+{
+    MemTable table("DokladObsahFak");
+    declareDocumentRowFields(table, true);
+    return table;
+}
+
+} // namespace tarvela

@@ -1,0 +1,12 @@
+#include "commission/ReportSalesman.h"
+
+#include "data/DbfTable.h"
+
+namespace tarvela {
+
+ReportSalesman readReportSalesman(const DbfTable& obchodnici)
+{
+    return {obchodnici.asString("OBC_KOD"), obchodnici.asString("OBC_NAC"), obchodnici.asFloat("OBC_SPL")};
+}
+
+} // namespace tarvela

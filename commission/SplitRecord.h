@@ -1,0 +1,27 @@
+// Finds the split record of one salesman on one document in DelProv. Only a
+// record whose document number and salesman code equal the sought ones counts:
+// F00012 must not take the split of F000123, nor salesman "S1" that of "S1X".
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace tarvela {
+
+class DbfTable;
+
+struct SplitRecord {
+    double commissionPercent = 0;  // DPR_PRO
+    double turnoverPercent = 0;    // DPR_OBR
+    std::string type;              // DPR_TYP
+    double fixedRate = 0;          // DPR_PRS
+};
+
+// Searches through the tag "DO1", attaching indexFile for the search when the
+// tag is not available, so the cost does not grow with the table. The active
+// tag and attached files are as before afterwards; the position is not.
+// Without a usable index file the table is walked.
+std::optional<SplitRecord> findSplitRecord(DbfTable& delProv, const std::string& indexFile,
+                                           const std::string& document, const std::string& salesman);
+
+} // namespace tarvela

@@ -1,0 +1,20 @@
+// Whether a document holds a card for which the salesman has a commission card.
+#include "commission/TDataSestavy.h"
+
+#include "commission/CommissionCardIndex.h"
+#include "data/DocumentJournal.h"
+
+namespace tarvela {
+
+bool TDataSestavy::Zarad(const std::string& document, const std::string& salesman)
+{
+    CommissionCardIndex commissionCards(data_.ProvKar);
+    bool found = false;
+    forEachJournalLine(data_, document, [&] {
+        if (commissionCards.find(salesman, data_.Denik.asString("DEN_KAV")))
+            found = true;
+    });
+    return found;
+}
+
+} // namespace tarvela

@@ -1,0 +1,28 @@
+// The report runs that the commands of the "Sestavy" menu start once their
+// dialog closes with OK. A run that is not connected makes its command say
+// that the function is not available yet.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "platform/Date.h"
+
+namespace tarvela {
+
+class TDataSestavy;
+
+struct ReportRuns {
+    using SalesmanPeriodRun = std::function<void(const std::string& salesman, DayNumber from, DayNumber to)>;
+
+    SalesmanPeriodRun SesProvObch;
+    SalesmanPeriodRun SesProvSku;
+    SalesmanPeriodRun SesProvObchKar;
+    std::function<void(DayNumber from, DayNumber to)> SesProvCel;
+    std::function<void(const std::string& salesman)> SesNepProvObch;
+};
+
+// The runs the report module offers, bound to it.
+ReportRuns reportRunsOf(TDataSestavy& sestavy);
+
+} // namespace tarvela

@@ -1,0 +1,60 @@
+#include "data/IndexFileCheck.h"
+
+#include <algorithm>
+
+#include "data/cdx/IndexFile.h"
+
+namespace tarvela {
+
+namespace {
+
+class HeldIndexLock {
+public:
+    HeldIndexLock(cdx::IndexFile& file, const std::string& tableName) : file_(file)
+    {
+        if (!file_.lock())
+            throw Error(formatMessage("Could not lock indexes for Table %s", tableName));
+    }
+    ~HeldIndexLock() { file_.unlock(); }
+    HeldIndexLock(const HeldIndexLock&) = delete;
+    HeldIndexLock& operator=(const HeldIndexLock&) = delete;
+
+private:
+    cdx::IndexFile& file_;
+};
+
+std::vector<const cdx::Tag*> inCreationOrder(const std::vector<cdx::Tag>& tags)
+{
+    std::vector<const cdx::Tag*> ordered;
+    for (const cdx::Tag& tag : tags)
+        ordered.push_back(&tag);
+    std::ranges::sort(ordered, {}, &cdx::Tag::headerOffset);
+    return ordered;
+}
+
+TagReport checkOneTag(cdx::IndexFile& file, const cdx::Tag& tag, RecordSource& table)
+{
+    TagReport report{tag.name, {}, {}};
+    if (!tag.key) {
+        report.notCompared = tag.expressionError;
+        report.result = cdx::checkTag(file.cache(), tag, nullptr);
+        return report;
+    }
+    report.result = cdx::checkTag(file.cache(), tag, &table);
+    return report;
+}
+
+} // namespace
+
+std::vector<TagReport> checkIndexFile(const std::string& indexPath, RecordSource& table)
+{
+    cdx::IndexFile file(indexPath, table.fields(), table.lockProtocol());
+    HeldIndexLock lock(file, table.fileName());
+    file.refresh(true);
+    std::vector<TagReport> reports;
+    for (const cdx::Tag* tag : inCreationOrder(file.tags()))
+        reports.push_back(checkOneTag(file, *tag, table));
+    return reports;
+}
+
+} // namespace tarvela

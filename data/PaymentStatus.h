@@ -1,0 +1,22 @@
+// What has been paid of one invoice or credit note: the sum of its payments in
+// Vypisy (with their signs, refunds lower it) and the latest payment date.
+#pragma once
+
+#include <string>
+
+#include "platform/Date.h"
+
+namespace tarvela {
+
+class DbfTable;
+
+struct PaymentStatus {
+    double paidSum = 0;
+    DayNumber lastPaymentDate = 0;  // 0: no payment
+};
+
+// Sums the payments of the document on Vypisy, whose active tag must be
+// "DO1". Leaves the table restricted to the document, at the end of the range.
+PaymentStatus sumPayments(DbfTable& vypisy, const std::string& document);
+
+} // namespace tarvela

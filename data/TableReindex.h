@@ -1,0 +1,26 @@
+// Rebuilding the index file of one table from its catalogue entry. The new
+// file is built beside the old one and takes its name only when every tag is
+// built, so the sibling system never meets an index file that lacks tags.
+// The table must not be in use by anyone in this program while it runs.
+#pragma once
+
+#include <string>
+
+namespace tarvela {
+
+class DbfTable;
+class Ui;
+struct IndexedTable;
+
+struct ReindexTarget {
+    std::string dataDirectory;  // as configured; shown in messages as it is
+    std::string tableBaseName;  // e.g. "Fak0001"
+    std::string indexBaseName;  // e.g. "Fak0001"
+};
+
+// Tells the user through ui when the table file is missing or the rebuild
+// fails, and leaves the table open or closed as it found it, shared, with its
+// index file attached and the same tag when it was open. True when rebuilt.
+bool reindexTable(DbfTable& table, const IndexedTable& entry, const ReindexTarget& target, Ui& ui);
+
+} // namespace tarvela

@@ -1,0 +1,66 @@
+#include "data/cdx/IndexFile.h"
+
+#include "data/cdx/IndexLock.h"
+#include "data/cdx/TagDirectory.h"
+
+namespace tarvela::cdx {
+
+IndexFile::IndexFile(const std::string& path, const std::vector<FieldDescriptor>& fields, LockProtocol protocol)
+    : path_(path), fields_(fields), protocol_(protocol)
+{
+    switch (file_.open(path, ShareMode::Shared)) {
+    case OpenStatus::Missing:
+        throw Error(formatMessage("File %s could not be found", path));
+    case OpenStatus::Denied:
+        throw Error(formatMessage("Access denied to file %s", path));
+    case OpenStatus::Opened:
+        break;
+    }
+}
+
+bool IndexFile::lock()
+{
+    return lockIndex(file_, protocol_);
+}
+
+void IndexFile::unlock()
+{
+    unlockIndex(file_, protocol_);
+}
+
+Error IndexFile::corrupted() const
+{
+    return Error(formatMessage("Index file %s is corrupted", path_));
+}
+
+void IndexFile::refresh(bool force)
+{
+    try {
+        if (!cache_.validate() || tags_.empty() || force)
+            readTags();
+    } catch (const CorruptIndex&) {
+        tags_.clear();
+        throw corrupted();
+    }
+}
+
+void IndexFile::readTags()
+{
+    std::vector<Tag> tags;
+    for (const auto& entry : readDirectory(cache_)) {
+        const auto bytes = cache_.readHeader(entry.headerOffset);
+        tags.push_back(makeTag(entry.name, entry.headerOffset, TagHeader::decode(bytes.data(), entry.headerOffset), fields_));
+    }
+    tags_ = std::move(tags);
+}
+
+Tag* IndexFile::findTag(const std::string& name)
+{
+    const std::string wanted = directoryKey(name);
+    for (auto& tag : tags_)
+        if (directoryKey(tag.name) == wanted)
+            return &tag;
+    return nullptr;
+}
+
+} // namespace tarvela::cdx

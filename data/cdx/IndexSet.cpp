@@ -1,0 +1,400 @@
+#include "data/cdx/IndexSet.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+#include "data/cdx/Collation.h"
+#include "data/cdx/IndexFile.h"
+#include "data/cdx/KeyRange.h"
+#include "data/cdx/SearchKey.h"
+#include "data/cdx/TagBuilder.h"
+#include "data/cdx/TagDirectory.h"
+#include "data/cdx/TagNavigator.h"
+#include "data/cdx/TagUpdater.h"
+#include "platform/Error.h"
+
+namespace tarvela {
+
+using namespace cdx;
+
+class IndexSetImpl {
+public:
+    explicit IndexSetImpl(RecordSource& table) : table(table) {}
+
+    // Holds the index byte of every attached file for one operation; nested
+    // operations share the outer one's locks.
+    class Locked {
+    public:
+        explicit Locked(IndexSetImpl& set) : set_(set)
+        {
+            if (set_.lockDepth++ > 0)
+                return;
+            std::size_t taken = 0;
+            try {
+                for (; taken < set_.files.size(); ++taken)
+                    if (!set_.files[taken]->lock())
+                        throw Error(formatMessage("Could not lock indexes for Table %s", set_.table.fileName()));
+                for (auto& file : set_.files)
+                    file->refresh();
+            } catch (...) {
+                for (std::size_t i = 0; i < taken; ++i)
+                    set_.files[i]->unlock();
+                --set_.lockDepth;
+                throw;
+            }
+        }
+        ~Locked()
+        {
+            if (--set_.lockDepth == 0)
+                for (auto& file : set_.files)
+                    file->unlock();
+        }
+        Locked(const Locked&) = delete;
+        Locked& operator=(const Locked&) = delete;
+
+    private:
+        IndexSetImpl& set_;
+    };
+
+    struct Active {
+        IndexFile* file = nullptr;
+        const Tag* tag = nullptr;
+    };
+
+    IndexFile* findFile(const std::string& path) const
+    {
+        const auto found = std::find_if(files.begin(), files.end(), [&](const auto& f) { return f->path() == path; });
+        return found == files.end() ? nullptr : found->get();
+    }
+
+    // The active tag as the file holds it now; call under the lock.
+    Active active()
+    {
+        if (activeName.empty())
+            throw Error("No index is assigned for Find operation");
+        for (auto& file : files)
+            if (Tag* tag = file->findTag(activeName))
+                return {file.get(), tag};
+        throw Error(formatMessage("Cannot find index tag %s", activeName));
+    }
+
+    template <class Operation>
+    auto onFile(IndexFile& file, Operation operation)
+    {
+        try {
+            return operation();
+        } catch (const CorruptIndex&) {
+            navigator.forget();
+            throw file.corrupted();
+        }
+    }
+
+    template <class Operation>
+    auto onActive(Operation operation)
+    {
+        Locked locked(*this);
+        const Active current = active();
+        return onFile(*current.file, [&] { return operation(current.file->cache(), *current.tag); });
+    }
+
+    void maintain(IndexFile& file, Tag& tag, std::uint32_t record, const std::string& oldBytes,
+                  const std::string& newBytes, bool& changed);
+    static void createIndexFile(const std::string& path);
+    KeyList collectKeys(const Expression& key, const Expression* condition, const BuildProgress& progress);
+
+    RecordSource& table;
+    std::vector<std::unique_ptr<IndexFile>> files;
+    std::string activeName;
+    KeyRange range;
+    TagNavigator navigator;
+    int lockDepth = 0;
+};
+
+void IndexSetImpl::maintain(IndexFile& file, Tag& tag, std::uint32_t record, const std::string& oldBytes,
+                            const std::string& newBytes, bool& changed)
+{
+    const Expression& expression = tag.keyExpression();
+    const bool wasIn = !oldBytes.empty() && tag.admits(oldBytes);
+    const bool isIn = tag.admits(newBytes);
+    const std::string oldKey = wasIn ? expression.key(oldBytes) : std::string();
+    const std::string newKey = isIn ? expression.key(newBytes) : std::string();
+    if (wasIn == isIn && oldKey == newKey)
+        return;
+    TagUpdater updater(file.cache(), tag.headerOffset, tag.header.root, tag.format, tag.order);
+    if (wasIn && !updater.remove(oldKey, record) && !tag.header.isUnique())
+        throw file.corrupted();
+    bool insert = isIn;
+    if (insert && tag.header.isUnique()) {
+        const TagTree tree(file.cache(), updater.root(), tag.format);
+        const Position same = tree.findFirst([&](const Entry& e) {
+            const int order = tag.order.compareKeys(e.key, newKey);
+            return tag.order.isDescending() ? order <= 0 : order >= 0;
+        });
+        insert = !same.isValid() || same.entry().key != newKey;
+    }
+    if (insert)
+        updater.insert(newKey, record);
+    file.setRoot(tag, updater.root());
+    changed = true;
+}
+
+void IndexSetImpl::createIndexFile(const std::string& path)
+{
+    const std::string temporary = path + ".new";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        const std::string bytes = emptyIndexFile();
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        if (!out.flush())
+            throw Error("Cannot write " + path);
+    }
+    std::error_code error;
+    std::filesystem::rename(temporary, path, error);
+    if (error) {
+        std::filesystem::remove(temporary, error);
+        throw Error("Cannot write " + path);
+    }
+}
+
+KeyList IndexSetImpl::collectKeys(const Expression& key, const Expression* condition, const BuildProgress& progress)
+{
+    const std::uint32_t total = table.currentRecordCount();
+    if (progress)
+        progress(0, total);
+    KeyList keys(static_cast<std::uint32_t>(key.keyLength()));
+    keys.reserve(total);
+    std::string record;
+    for (std::uint32_t number = 1; number <= total; ++number) {
+        table.readRawRecord(number, record);
+        if (!condition || condition->isTrue(record))
+            keys.add(key.key(record), number);
+        if (progress)
+            progress(number, total);
+    }
+    return keys;
+}
+
+IndexSet::IndexSet(RecordSource& table) : impl_(std::make_unique<IndexSetImpl>(table)) {}
+IndexSet::~IndexSet() = default;
+
+void IndexSet::attach(const std::string& path)
+{
+    if (impl_->findFile(path))
+        return;
+    auto file = std::make_unique<IndexFile>(path, impl_->table.fields(), impl_->table.lockProtocol());
+    if (!file->lock())
+        throw Error(formatMessage("Could not lock indexes for Table %s", impl_->table.fileName()));
+    try {
+        file->refresh();
+    } catch (...) {
+        file->unlock();
+        throw;
+    }
+    file->unlock();
+    impl_->files.push_back(std::move(file));
+}
+
+void IndexSet::detach(const std::string& path)
+{
+    auto& files = impl_->files;
+    const auto found = std::find_if(files.begin(), files.end(), [&](const auto& f) { return f->path() == path; });
+    if (found == files.end())
+        return;
+    const bool holdsActive = (*found)->findTag(impl_->activeName) != nullptr;
+    files.erase(found);
+    impl_->navigator.forget();
+    if (holdsActive) {
+        impl_->activeName.clear();
+        impl_->range.clear();
+    }
+}
+
+void IndexSet::detachAll()
+{
+    impl_->files.clear();
+    impl_->activeName.clear();
+    impl_->range.clear();
+    impl_->navigator.forget();
+}
+
+bool IndexSet::isAttached(const std::string& path) const
+{
+    return impl_->findFile(path) != nullptr;
+}
+
+void IndexSet::selectTag(const std::string& name)
+{
+    impl_->navigator.forget();
+    if (name.empty()) {
+        impl_->activeName.clear();
+        impl_->range.clear();
+        return;
+    }
+    IndexSetImpl::Locked locked(*impl_);
+    for (auto& file : impl_->files) {
+        if (const Tag* tag = file->findTag(name)) {
+            if (directoryKey(tag->name) != directoryKey(impl_->activeName))
+                impl_->range.clear();
+            impl_->activeName = tag->name;
+            return;
+        }
+    }
+    throw Error(formatMessage("Cannot find index tag %s", name));
+}
+
+std::string IndexSet::activeTagName() const
+{
+    return impl_->activeName;
+}
+
+bool IndexSet::hasActiveTag() const
+{
+    return !impl_->activeName.empty();
+}
+
+int IndexSet::tagCount() const
+{
+    return static_cast<int>(tags().size());
+}
+
+std::vector<TagInfo> IndexSet::tags() const
+{
+    IndexSetImpl::Locked locked(*impl_);
+    std::vector<TagInfo> result;
+    for (const auto& file : impl_->files)
+        for (const auto& tag : file->tags())
+            result.push_back({tag.name, tag.header.keyExpression, tag.header.forExpression, tag.header.isUnique(),
+                              tag.header.descending});
+    return result;
+}
+
+std::uint32_t IndexSet::first()
+{
+    return impl_->onActive([&](PageCache& cache, const Tag& tag) { return impl_->navigator.first(cache, tag, impl_->range); });
+}
+
+std::uint32_t IndexSet::last()
+{
+    return impl_->onActive([&](PageCache& cache, const Tag& tag) { return impl_->navigator.last(cache, tag, impl_->range); });
+}
+
+std::uint32_t IndexSet::next(std::uint32_t recordNumber, const std::string& recordBytes)
+{
+    return impl_->onActive([&](PageCache& cache, const Tag& tag) {
+        return impl_->navigator.next(cache, tag, impl_->range, tag.keyExpression().key(recordBytes), recordNumber);
+    });
+}
+
+std::uint32_t IndexSet::prior(std::uint32_t recordNumber, const std::string& recordBytes)
+{
+    return impl_->onActive([&](PageCache& cache, const Tag& tag) {
+        return impl_->navigator.prior(cache, tag, impl_->range, tag.keyExpression().key(recordBytes), recordNumber);
+    });
+}
+
+SeekResult IndexSet::seek(const std::string& key852, bool exact, bool nearest)
+{
+    return impl_->onActive([&](PageCache& cache, const Tag& tag) {
+        const auto key = searchKey(tag, key852, exact);
+        if (!key)
+            return SeekResult{};
+        const Found found = impl_->navigator.seek(cache, tag, impl_->range, *key, nearest);
+        return SeekResult{found.matched, found.record};
+    });
+}
+
+SeekResult IndexSet::seekValues(const std::vector<FieldValue>& values)
+{
+    return impl_->onActive([&](PageCache& cache, const Tag& tag) {
+        const Found found = impl_->navigator.seek(cache, tag, impl_->range, keyFromValues(tag, values), false);
+        return SeekResult{found.matched, found.matched ? found.record : 0};
+    });
+}
+
+void IndexSet::setKeyRange(const std::string& low852, const std::string& high852)
+{
+    impl_->range.set(low852, high852);
+}
+
+void IndexSet::clearKeyRange()
+{
+    impl_->range.clear();
+}
+
+bool IndexSet::hasKeyRange() const
+{
+    return impl_->range.isSet();
+}
+
+void IndexSet::recordWritten(std::uint32_t recordNumber, const std::string& oldBytes, const std::string& newBytes)
+{
+    if (impl_->files.empty())
+        return;
+    IndexSetImpl::Locked locked(*impl_);
+    for (auto& file : impl_->files) {
+        bool changed = false;
+        impl_->onFile(*file, [&] {
+            for (const Tag& tag : file->tags())
+                impl_->maintain(*file, *file->findTag(tag.name), recordNumber, oldBytes, newBytes, changed);
+            if (changed)
+                file->cache().countChange();
+        });
+    }
+}
+
+void IndexSet::buildTag(const std::string& path, const std::string& tagName, const std::string& keyExpression,
+                        const std::string& forExpression, bool unique, bool descending, const BuildProgress& progress)
+{
+    const auto& fields = impl_->table.fields();
+    const Expression key(keyExpression, fields);
+    if (key.type() == ValueType::Logical || key.keyLength() < 1 || key.keyLength() > int(MaxKeyLength))
+        throw Error("Invalid index expression \"" + keyExpression + "\": not a key");
+    std::unique_ptr<Expression> condition;
+    if (withoutTrailingBlanks(forExpression).size() > 0) {
+        condition = std::make_unique<Expression>(forExpression, fields);
+        if (condition->type() != ValueType::Logical)
+            throw Error("Invalid index expression \"" + forExpression + "\": not a condition");
+    }
+    const bool character = key.type() == ValueType::Character;
+    const KeyList keys = impl_->collectKeys(key, condition.get(), progress);
+    const auto order = storedOrder(keys, character, unique, descending);
+
+    TagHeader header;
+    header.keyExpression = keyExpression;
+    header.forExpression = condition ? forExpression : std::string();
+    header.options = OptionCompact | OptionCompound | (unique ? OptionUnique : 0);
+    header.descending = descending;
+    header.keyLength = static_cast<std::uint32_t>(key.keyLength());
+
+    if (!std::filesystem::exists(path))
+        IndexSetImpl::createIndexFile(path);
+    IndexFile* attached = impl_->findFile(path);
+    std::unique_ptr<IndexFile> own;
+    if (!attached) {
+        own = std::make_unique<IndexFile>(path, fields, impl_->table.lockProtocol());
+        attached = own.get();
+    }
+    IndexFile& file = *attached;
+    IndexSetImpl::Locked locked(*impl_);
+    if (own && !own->lock())
+        throw Error(formatMessage("Could not lock indexes for Table %s", impl_->table.fileName()));
+    try {
+        impl_->onFile(file, [&] {
+            file.refresh();
+            const std::uint32_t headerOffset = writeTag(file.cache(), header, character ? ' ' : '\0', keys, order);
+            enterInDirectory(file.cache(), tagName, headerOffset);
+            file.cache().countChange();
+            file.refresh(true);
+        });
+    } catch (...) {
+        if (own)
+            own->unlock();
+        throw;
+    }
+    if (own)
+        own->unlock();
+    impl_->navigator.forget();
+}
+
+} // namespace tarvela

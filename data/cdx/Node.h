@@ -1,0 +1,40 @@
+// One decoded node of a tag tree. Leaves hold (key, record) entries; interior
+// nodes hold for each child the last entry of its subtree and its offset.
+// Keys are always complete: key length bytes with their pad.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "data/cdx/CdxFormat.h"
+
+namespace tarvela::cdx {
+
+struct Entry {
+    std::string key;
+    std::uint32_t record = 0;
+    std::uint32_t child = NoPage;  // interior entries only
+};
+
+struct Node {
+    std::uint32_t offset = NoPage;
+    std::uint16_t attributes = AttributeLeaf | AttributeRoot;
+    std::uint32_t left = NoPage;
+    std::uint32_t right = NoPage;
+    std::vector<Entry> entries;
+
+    bool isLeaf() const { return attributes & AttributeLeaf; }
+    bool isRoot() const { return attributes & AttributeRoot; }
+};
+
+// What decoding and encoding a node needs to know about its tree.
+struct KeyFormat {
+    std::uint32_t keyLength = DirectoryKeyLength;
+    char pad = ' ';  // blank for text keys, zero for numbers and dates
+};
+
+using PageBytes = std::array<unsigned char, PageSize>;
+
+} // namespace tarvela::cdx

@@ -1,0 +1,127 @@
+#include "data/cdx/PageCache.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "data/cdx/InteriorNode.h"
+
+namespace tarvela::cdx {
+
+namespace {
+// Bounds the memory of a long walk over a large tag.
+constexpr std::size_t MaxCachedNodes = 50000;
+constexpr std::size_t CounterOffset = 8;
+}
+
+PageCache::PageCache(SharedFile& file) : file_(file) {}
+
+bool PageCache::validate()
+{
+    const auto size = file_.size();
+    if (!size)
+        throw Error("Cannot read " + file_.path());
+    std::string head;
+    if (!file_.readAt(CounterOffset, counter_.size(), head))
+        throw Error("Cannot read " + file_.path());
+    head.resize(counter_.size(), '\0');
+    std::array<unsigned char, 4> counter{};
+    std::memcpy(counter.data(), head.data(), counter.size());
+    if (*size == length_ && counter == counter_)
+        return true;
+    length_ = *size;
+    counter_ = counter;
+    drop();
+    if (length_ % PageSize != 0 || length_ < HeaderSize + PageSize)
+        throw CorruptIndex("file length " + std::to_string(length_) + " is not a whole number of pages");
+    return false;
+}
+
+void PageCache::drop()
+{
+    nodes_.clear();
+    ++generation_;
+}
+
+void PageCache::checkPlace(std::uint64_t offset, std::uint64_t size, std::uint64_t lowest) const
+{
+    if (offset % PageSize != 0 || offset < lowest || offset + size > length_)
+        throw CorruptIndex("pointer " + hexOffset(offset) + " outside the file");
+}
+
+void PageCache::read(std::uint64_t offset, unsigned char* into, std::size_t size)
+{
+    std::string bytes;
+    if (!file_.readAt(offset, size, bytes))
+        throw Error("Cannot read " + file_.path());
+    if (bytes.size() != size)
+        throw CorruptIndex("file ends inside the page at " + hexOffset(offset));
+    std::memcpy(into, bytes.data(), size);
+}
+
+HeaderBytes PageCache::readHeader(std::uint32_t offset)
+{
+    checkPlace(offset, HeaderSize, 0);
+    HeaderBytes bytes{};
+    read(offset, bytes.data(), bytes.size());
+    return bytes;
+}
+
+std::shared_ptr<const Node> PageCache::node(std::uint32_t offset, const KeyFormat& format)
+{
+    const auto found = nodes_.find(offset);
+    if (found != nodes_.end())
+        return found->second;
+    checkPlace(offset, PageSize, HeaderSize);
+    PageBytes page{};
+    read(offset, page.data(), page.size());
+    auto decoded = std::make_shared<const Node>(decodeNode(page, offset, format));
+    if (nodes_.size() >= MaxCachedNodes)
+        nodes_.clear();
+    nodes_.emplace(offset, decoded);
+    return decoded;
+}
+
+void PageCache::writeRaw(std::uint64_t offset, std::string_view bytes)
+{
+    if (!file_.writeAt(offset, bytes))
+        throw Error("Cannot write " + file_.path());
+    length_ = std::max<std::uint64_t>(length_, offset + bytes.size());
+    ++generation_;
+}
+
+void PageCache::writeHeader(std::uint32_t offset, const HeaderBytes& bytes)
+{
+    writeRaw(offset, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+}
+
+void PageCache::writeRoot(std::uint32_t headerOffset, std::uint32_t root)
+{
+    unsigned char bytes[4];
+    writeLe(bytes, root, 4);
+    writeRaw(headerOffset, std::string_view(reinterpret_cast<const char*>(bytes), 4));
+}
+
+void PageCache::writeNode(const Node& node, const KeyFormat& format)
+{
+    const PageBytes page = encodeNode(node, format);
+    writeRaw(node.offset, std::string_view(reinterpret_cast<const char*>(page.data()), page.size()));
+    nodes_[node.offset] = std::make_shared<const Node>(node);
+}
+
+std::uint32_t PageCache::allocate(std::uint32_t pages)
+{
+    const auto offset = static_cast<std::uint32_t>(length_);
+    if (length_ + std::uint64_t(pages) * PageSize > 0xFFFFFE00u)
+        throw Error("Index file " + file_.path() + " is too large");
+    return offset;
+}
+
+void PageCache::countChange()
+{
+    for (int i = 3; i >= 0; --i)
+        if (++counter_[i] != 0)
+            break;
+    writeRaw(CounterOffset, std::string_view(reinterpret_cast<const char*>(counter_.data()), counter_.size()));
+}
+
+} // namespace tarvela::cdx

@@ -1,0 +1,55 @@
+// Pages of one open index file, read and decoded once and kept between
+// operations only while the file is unchanged: whenever the index lock is
+// taken, validate() compares the change counter and the file length with
+// what was seen last, and drops everything when another program wrote.
+// Only use it while the index lock is held.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <unordered_map>
+
+#include "data/cdx/Node.h"
+#include "platform/SharedFile.h"
+
+namespace tarvela::cdx {
+
+using HeaderBytes = std::array<unsigned char, HeaderSize>;
+
+class PageCache {
+public:
+    explicit PageCache(SharedFile& file);
+
+    // False when the cached pages were dropped because the file changed.
+    bool validate();
+    std::uint64_t fileLength() const { return length_; }
+    // Increases whenever cached contents may have changed.
+    std::uint64_t generation() const { return generation_; }
+
+    HeaderBytes readHeader(std::uint32_t offset);
+    std::shared_ptr<const Node> node(std::uint32_t offset, const KeyFormat& format);
+
+    void writeHeader(std::uint32_t offset, const HeaderBytes& bytes);
+    // Changes only the root pointer, so the change counter of the file header stays.
+    void writeRoot(std::uint32_t headerOffset, std::uint32_t root);
+    void writeNode(const Node& node, const KeyFormat& format);
+    // A page at the end of the file; the caller writes it before allocating another.
+    std::uint32_t allocate(std::uint32_t pages = 1);
+    void writeRaw(std::uint64_t offset, std::string_view bytes);
+    // Counts one finished update in the file header, so others notice it.
+    void countChange();
+
+private:
+    void checkPlace(std::uint64_t offset, std::uint64_t size, std::uint64_t lowest) const;
+    void read(std::uint64_t offset, unsigned char* into, std::size_t size);
+    void drop();
+
+    SharedFile& file_;
+    std::uint64_t length_ = 0;
+    std::array<unsigned char, 4> counter_{};
+    std::uint64_t generation_ = 0;
+    std::unordered_map<std::uint32_t, std::shared_ptr<const Node>> nodes_;
+};
+
+} // namespace tarvela::cdx

@@ -1,0 +1,31 @@
+// The 1024-byte header of a tree: the file header (the tag directory) or the
+// header of one tag, with root pointer, key length, options, order and the
+// key and FOR expressions. Decoding checks what a reader relies on.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "data/cdx/CdxFormat.h"
+
+namespace tarvela::cdx {
+
+struct TagHeader {
+    std::uint32_t root = DirectoryRoot;
+    std::uint32_t keyLength = DirectoryKeyLength;
+    std::uint8_t options = OptionCompact | OptionCompound;
+    bool descending = false;
+    std::string keyExpression;
+    std::string forExpression;
+
+    bool isUnique() const { return options & OptionUnique; }
+    bool hasForCondition() const { return !forExpression.empty(); }
+
+    // headerOffset only names the place in error details.
+    static TagHeader decode(const unsigned char* bytes, std::uint32_t headerOffset);
+    std::array<unsigned char, HeaderSize> encode() const;
+    static TagHeader directory();
+};
+
+} // namespace tarvela::cdx

@@ -1,0 +1,47 @@
+// Navigation in one tag's order within a key range: first, last, the entry
+// after or before a given (key, record), and seeks. Results are record
+// numbers, 0 when off the end. Remembers the last position and reuses it
+// while the page cache is unchanged, so a walk need not descend every time.
+// Caller holds the index lock.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "data/cdx/KeyRange.h"
+#include "data/cdx/Tag.h"
+#include "data/cdx/TagTree.h"
+
+namespace tarvela::cdx {
+
+struct Found {
+    bool matched = false;
+    std::uint32_t record = 0;
+};
+
+class TagNavigator {
+public:
+    std::uint32_t first(PageCache& cache, const Tag& tag, const KeyRange& range);
+    std::uint32_t last(PageCache& cache, const Tag& tag, const KeyRange& range);
+    std::uint32_t next(PageCache& cache, const Tag& tag, const KeyRange& range, const std::string& key,
+                       std::uint32_t record);
+    std::uint32_t prior(PageCache& cache, const Tag& tag, const KeyRange& range, const std::string& key,
+                        std::uint32_t record);
+    // Prefix seek: the first entry whose key begins with searchKey; with a
+    // full-length key that is an exact seek. nearest: else the next greater.
+    Found seek(PageCache& cache, const Tag& tag, const KeyRange& range, const std::string& searchKey, bool nearest);
+    void forget() { remembered_ = {}; }
+
+private:
+    std::uint32_t answer(PageCache& cache, const Tag& tag, const KeyRange& range, const Position& position);
+    Position locate(PageCache& cache, const Tag& tag, const std::string& key, std::uint32_t record);
+    // Entries are in stored order; "below" is the side of smaller keys.
+    Position firstNotBelow(const TagTree& tree, const Tag& tag, const std::string& bound) const;
+    Position lastNotAbove(const TagTree& tree, const Tag& tag, const std::string& bound) const;
+
+    Position remembered_;
+    std::uint64_t rememberedGeneration_ = 0;
+    std::uint32_t rememberedHeader_ = 0;
+};
+
+} // namespace tarvela::cdx

@@ -1,0 +1,216 @@
+#include "data/dbf/DbfFile.h"
+
+#include <chrono>
+#include <thread>
+
+#include "platform/Error.h"
+
+namespace tarvela {
+
+namespace {
+
+constexpr const char* readFailed = "Chyba při čtení souboru %s";
+constexpr const char* recordReadFailed = "Chyba při čtení záznamu v souboru %s";
+constexpr const char* writeFailed = "Chyba při zápisu do souboru %s";
+constexpr const char* accessDenied = "Access denied to file %s";
+constexpr char endOfFile = 0x1A;
+
+// Another program holds the header byte only while it appends one record.
+constexpr int headerLockAttempts = 100;
+constexpr auto headerLockPause = std::chrono::milliseconds(50);
+
+} // namespace
+
+DbfFile::DbfFile(const std::string& path, ShareMode mode, LockProtocol protocol, std::uint32_t userNumber)
+    : protocol_(protocol), userNumber_(userNumber)
+{
+    switch (file_.open(path, mode)) {
+    case OpenStatus::Missing:
+        throw Error(formatMessage("Nemohu najít soubor %s", path));
+    case OpenStatus::Denied:
+        throw Error(formatMessage(accessDenied, path));
+    case OpenStatus::Opened:
+        break;
+    }
+    std::string bytes;
+    if (!file_.readAt(0, DbfHeader::prefixSize, bytes))
+        fail(readFailed);
+    const std::uint16_t length = DbfHeader::headerLengthOf(bytes, path);
+    if (!file_.readAt(0, length, bytes))
+        fail(readFailed);
+    header_ = DbfHeader::parse(bytes, path);
+    currentRecordCount();
+}
+
+void DbfFile::fail(const char* pattern) const
+{
+    throw Error(formatMessage(pattern, file_.path()));
+}
+
+std::string DbfFile::blankRecord() const
+{
+    return std::string(header_.recordLength(), ' ');
+}
+
+std::uint32_t DbfFile::currentRecordCount()
+{
+    const auto size = file_.size();
+    if (!size)
+        fail(readFailed);
+    count_ = *size <= header_.headerLength()
+                 ? 0
+                 : static_cast<std::uint32_t>((*size - header_.headerLength()) / header_.recordLength());
+    return count_;
+}
+
+void DbfFile::readRawRecord(std::uint32_t recordNumber, std::string& bytes)
+{
+    if (recordNumber == 0 || (recordNumber > count_ && recordNumber > currentRecordCount()))
+        fail(recordReadFailed);
+    const std::uint64_t offset =
+        header_.headerLength() + std::uint64_t(recordNumber - 1) * header_.recordLength();
+    if (!file_.readAt(offset, header_.recordLength(), bytes))
+        fail(readFailed);
+    if (bytes.size() != header_.recordLength())
+        fail(recordReadFailed);
+}
+
+void DbfFile::requireWritable() const
+{
+    if (!file_.isWritable())
+        fail(accessDenied);
+}
+
+void DbfFile::writeHeader()
+{
+    if (!file_.writeAt(0, header_.stampedPrefix(count_, userNumber_, ChangeTime::now())))
+        fail(writeFailed);
+}
+
+void DbfFile::writeRecord(std::uint32_t recordNumber, const std::string& bytes)
+{
+    requireWritable();
+    std::string old;
+    readRawRecord(recordNumber, old);
+    currentRecordCount();
+    const std::uint64_t offset =
+        header_.headerLength() + std::uint64_t(recordNumber - 1) * header_.recordLength();
+    if (!file_.writeAt(offset, bytes)) {
+        file_.writeAt(offset, old);
+        fail(writeFailed);
+    }
+    writeHeader();
+}
+
+void DbfFile::rereadHeaderPrefix()
+{
+    std::string bytes;
+    if (!file_.readAt(0, header_.headerLength(), bytes))
+        fail(readFailed);
+    DbfHeader fresh = DbfHeader::parse(bytes, file_.path());
+    if (fresh.headerLength() != header_.headerLength() || fresh.recordLength() != header_.recordLength())
+        fail(readFailed);
+    header_ = std::move(fresh);
+}
+
+std::uint32_t DbfFile::appendRecord(const std::string& bytes)
+{
+    requireWritable();
+    lockHeader();
+    try {
+        rereadHeaderPrefix();
+        const auto oldSize = file_.size();
+        if (!oldSize)
+            fail(readFailed);
+        const std::uint32_t number = currentRecordCount() + 1;
+        const std::uint64_t offset =
+            header_.headerLength() + std::uint64_t(number - 1) * header_.recordLength();
+        std::string tail;
+        file_.readAt(offset, bytes.size() + 1, tail);
+        if (!file_.writeAt(offset, bytes + endOfFile)) {
+            file_.writeAt(offset, tail);
+            file_.truncate(*oldSize);
+            fail(writeFailed);
+        }
+        count_ = number;
+        writeHeader();
+        unlockHeader();
+        return number;
+    } catch (...) {
+        unlockHeader();
+        throw;
+    }
+}
+
+void DbfFile::lockHeader()
+{
+    if (tableLocks_ > 0)
+        return;  // the table lock covers the header byte
+    const ByteRange range = headerLockRange(protocol_);
+    for (int attempt = 1; !file_.tryLock(range.offset, range.length); ++attempt) {
+        if (attempt == headerLockAttempts)
+            throw Error(formatMessage("Could not lock table %s", file_.path()));
+        std::this_thread::sleep_for(headerLockPause);
+    }
+}
+
+void DbfFile::unlockHeader()
+{
+    if (tableLocks_ > 0)
+        return;
+    const ByteRange range = headerLockRange(protocol_);
+    file_.unlock(range.offset, range.length);
+}
+
+bool DbfFile::lockRecord(std::uint32_t recordNumber, bool indexAttached)
+{
+    if (recordLock_.count > 0) {
+        if (recordLock_.record != recordNumber)
+            return false;
+        ++recordLock_.count;
+        return true;
+    }
+    const ByteRange range = recordLockRange(protocol_, recordNumber,
+                                            {header_.headerLength(), header_.recordLength()}, indexAttached);
+    // Under our own table lock the byte is covered already; locking it again
+    // would merge with the table range and unlocking it would punch a hole.
+    if (tableLocks_ == 0 && !file_.tryLock(range.offset, range.length))
+        return false;
+    recordLock_ = {recordNumber, 1, range};
+    return true;
+}
+
+void DbfFile::unlockRecord()
+{
+    if (recordLock_.count == 0 || --recordLock_.count > 0)
+        return;
+    if (tableLocks_ == 0)
+        file_.unlock(recordLock_.range.offset, recordLock_.range.length);
+    recordLock_ = {};
+}
+
+bool DbfFile::lockTable()
+{
+    if (tableLocks_ > 0) {
+        ++tableLocks_;
+        return true;
+    }
+    const ByteRange range = tableLockRange(protocol_);
+    if (!file_.tryLock(range.offset, range.length))
+        return false;
+    tableLocks_ = 1;
+    return true;
+}
+
+void DbfFile::unlockTable()
+{
+    if (tableLocks_ == 0 || --tableLocks_ > 0)
+        return;
+    const ByteRange range = tableLockRange(protocol_);
+    file_.unlock(range.offset, range.length);
+    // A record lock held across the table lock went with the range: take it again.
+    if (recordLock_.count > 0)
+        file_.tryLock(recordLock_.range.offset, recordLock_.range.length);
+}
+
+} // namespace tarvela

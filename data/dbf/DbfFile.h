@@ -1,0 +1,70 @@
+// One open DBF file: its header, its raw records (code page 852, status byte
+// first) and the locks of its lock protocol. Every write rewrites the header
+// (date, count, change stamp, user number); an append runs under the header
+// lock. A table holds at most one record lock, counted; the caller releases
+// each lock as often as it took it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "data/cdx/RecordSource.h"
+#include "data/dbf/DbfHeader.h"
+#include "data/dbf/LockRanges.h"
+#include "platform/SharedFile.h"
+
+namespace tarvela {
+
+class DbfFile : public RecordSource {
+public:
+    // Errors: "Nemohu najít soubor %s", "Access denied to file %s", and the
+    // refusal of a file that is not a table.
+    DbfFile(const std::string& path, ShareMode mode, LockProtocol protocol, std::uint32_t userNumber);
+
+    const DbfHeader& header() const { return header_; }
+    // The count as last taken from the file length.
+    std::uint32_t knownRecordCount() const { return count_; }
+    std::string blankRecord() const;
+
+    const std::vector<FieldDescriptor>& fields() const override { return header_.fields(); }
+    std::uint32_t currentRecordCount() override;
+    void readRawRecord(std::uint32_t recordNumber, std::string& bytes) override;
+    std::string fileName() const override { return file_.path(); }
+    LockProtocol lockProtocol() const override { return protocol_; }
+
+    // The record is written whole or the file is left as it was.
+    void writeRecord(std::uint32_t recordNumber, const std::string& bytes);
+    // Adds the record after the last one; returns its record number.
+    std::uint32_t appendRecord(const std::string& bytes);
+
+    bool lockRecord(std::uint32_t recordNumber, bool indexAttached);
+    void unlockRecord();
+    std::uint32_t lockedRecord() const { return recordLock_.count > 0 ? recordLock_.record : 0; }
+    bool lockTable();
+    void unlockTable();
+
+private:
+    struct HeldRecordLock {
+        std::uint32_t record = 0;
+        int count = 0;
+        ByteRange range;
+    };
+
+    [[noreturn]] void fail(const char* pattern) const;
+    void requireWritable() const;
+    void writeHeader();
+    void lockHeader();
+    void unlockHeader();
+    void rereadHeaderPrefix();
+
+    SharedFile file_;
+    DbfHeader header_;
+    LockProtocol protocol_;
+    std::uint32_t userNumber_;
+    std::uint32_t count_ = 0;
+    HeldRecordLock recordLock_;
+    int tableLocks_ = 0;
+};
+
+} // namespace tarvela

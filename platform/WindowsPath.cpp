@@ -1,0 +1,122 @@
+#include "platform/WindowsPath.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "platform/Error.h"
+
+namespace tarvela {
+
+namespace {
+
+std::string withSlashes(std::string path)
+{
+    std::ranges::replace(path, '\\', '/');
+    return path;
+}
+
+std::string lowered(std::string text)
+{
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+std::string trimmed(std::string_view text)
+{
+    const auto begin = text.find_first_not_of(" \t\r");
+    if (begin == std::string_view::npos)
+        return {};
+    const auto end = text.find_last_not_of(" \t\r");
+    return std::string(text.substr(begin, end - begin + 1));
+}
+
+// "X:" or "//server/share" at the start of a path with forward slashes;
+// empty when the path has no such prefix.
+std::string rootPrefixOf(const std::string& path)
+{
+    if (path.size() >= 2 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':')
+        return path.substr(0, 2);
+    if (path.starts_with("//")) {
+        const auto server = path.find('/', 2);
+        if (server == std::string::npos)
+            return path;
+        const auto share = path.find('/', server + 1);
+        return share == std::string::npos ? path : path.substr(0, share);
+    }
+    return {};
+}
+
+std::string configHome()
+{
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg)
+        return xdg;
+    if (const char* home = std::getenv("HOME"); home && *home)
+        return std::string(home) + "/.config";
+    return {};
+}
+
+} // namespace
+
+PathMapping PathMapping::load(const std::string& executableDirectory)
+{
+    std::vector<std::filesystem::path> candidates{std::filesystem::path(executableDirectory) / fileName};
+    if (const std::string config = configHome(); !config.empty())
+        candidates.push_back(std::filesystem::path(config) / "tarvela" / fileName);
+    for (const auto& candidate : candidates) {
+        std::ifstream in(candidate, std::ios::binary);
+        if (!in)
+            continue;
+        std::ostringstream text;
+        text << in.rdbuf();
+        return parse(text.str());
+    }
+    return {};
+}
+
+PathMapping PathMapping::parse(std::string_view text)
+{
+    PathMapping mapping;
+    std::istringstream lines{std::string(text)};
+    for (std::string line; std::getline(lines, line);) {
+        const std::string entry = trimmed(line);
+        const auto equals = entry.find('=');
+        if (entry.empty() || entry[0] == ';' || entry[0] == '#' || equals == std::string::npos)
+            continue;
+        mapping.add(trimmed(std::string_view(entry).substr(0, equals)),
+                    trimmed(std::string_view(entry).substr(equals + 1)));
+    }
+    return mapping;
+}
+
+void PathMapping::add(const std::string& windowsPrefix, const std::string& localFolder)
+{
+    std::string prefix = withSlashes(windowsPrefix);
+    while (prefix.size() > 2 && prefix.back() == '/')
+        prefix.pop_back();
+    std::string local = localFolder;
+    while (local.size() > 1 && local.back() == '/')
+        local.pop_back();
+    entries_.emplace_back(lowered(prefix), local);
+}
+
+std::string PathMapping::toLocal(const std::string& windowsPath) const
+{
+    const std::string path = withSlashes(windowsPath);
+    const std::string prefix = rootPrefixOf(path);
+    if (prefix.empty())
+        return path;
+    const auto entry = std::ranges::find_if(entries_, [&](const auto& e) { return e.first == lowered(prefix); });
+    if (entry == entries_.end())
+        throw Error(formatMessage("Pro cestu %s chybí v souboru tarvela-paths.ini místní složka", windowsPath));
+    std::string rest = path.substr(prefix.size());
+    if (!rest.empty() && rest[0] != '/')
+        rest.insert(rest.begin(), '/');  // "X:data" means X:\data here
+    return entry->second + rest;
+}
+
+} // namespace tarvela

@@ -1,0 +1,112 @@
+#include "report/NumberFormat.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "report/RegionalSettings.h"
+
+namespace tarvela {
+
+namespace {
+
+constexpr int kSignificantDigits = 15;
+
+std::string specialValue(double value)
+{
+    if (std::isnan(value))
+        return "NAN";
+    return value < 0 ? "-INF" : "INF";
+}
+
+// Digits of |value| rounded half away from zero to `decimals` places, with
+// '.' as the point, from the value's 15-significant-digit decimal form.
+std::string roundedDigits(double value, int decimals)
+{
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*e", kSignificantDigits - 1, std::fabs(value));
+    std::string digits;
+    digits.push_back(buffer[0]);
+    digits.append(buffer + 2, kSignificantDigits - 1);
+    int integerDigits = std::atoi(std::strchr(buffer, 'e') + 1) + 1;
+    if (integerDigits < 1) {
+        digits.insert(0, size_t(1 - integerDigits), '0');
+        integerDigits = 1;
+    }
+    const size_t kept = size_t(integerDigits + decimals);
+    if (digits.size() < kept + 1)
+        digits.append(kept + 1 - digits.size(), '0');
+    const bool roundUp = digits[kept] >= '5';
+    digits.resize(kept);
+    for (size_t i = kept; roundUp && i-- > 0;) {
+        if (digits[i] == '9') {
+            digits[i] = '0';
+            if (i == 0) {
+                digits.insert(0, 1, '1');
+                ++integerDigits;
+            }
+        } else {
+            ++digits[i];
+            break;
+        }
+    }
+    std::string integerPart = digits.substr(0, size_t(integerDigits));
+    integerPart.erase(0, std::min(integerPart.find_first_not_of('0'), integerPart.size() - 1));
+    if (decimals == 0)
+        return integerPart;
+    return integerPart + "." + digits.substr(size_t(integerDigits));
+}
+
+std::string withSeparator(std::string text)
+{
+    for (char& c : text)
+        if (c == '.')
+            c = decimalSeparator();
+    return text;
+}
+
+} // namespace
+
+std::string formatFixed(double value, int width, int decimals)
+{
+    std::string text;
+    if (!std::isfinite(value)) {
+        text = specialValue(value);
+    } else {
+        text = roundedDigits(value, decimals);
+        const bool zero = text.find_first_not_of("0.") == std::string::npos;
+        if (value < 0 && !zero)
+            text.insert(0, 1, '-');
+        text = withSeparator(text);
+    }
+    if (int(text.size()) < width)
+        text.insert(0, size_t(width) - text.size(), ' ');
+    return text;
+}
+
+std::string trimmedLeft(const std::string& text)
+{
+    const auto first = text.find_first_not_of(' ');
+    return first == std::string::npos ? std::string() : text.substr(first);
+}
+
+std::string formatPlain(double value)
+{
+    if (!std::isfinite(value))
+        return specialValue(value);
+    if (value == 0)
+        return "0";
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*g", kSignificantDigits, value);
+    std::string text = buffer;
+    const auto e = text.find('e');
+    if (e != std::string::npos) {
+        const int exponent = std::atoi(text.c_str() + e + 1);
+        text = text.substr(0, e) + "E" + std::to_string(exponent);
+    }
+    return withSeparator(text);
+}
+
+} // namespace tarvela

@@ -1,0 +1,74 @@
+// The modal preview of a generated report: pages one at a time, paging and
+// zoom commands, printing on the chosen printer, saving as PDF, HTML or page
+// snapshot and opening a saved snapshot. It owns its copy of the pages.
+#pragma once
+
+#include <QDialog>
+#include <QStyle>
+
+#include "platform/Ui.h"
+#include "report/PageModel.h"
+#include "report/render_qt/SaveTarget.h"
+
+class QAction;
+class QLabel;
+class QScrollArea;
+class QSpinBox;
+
+namespace tarvela {
+
+class PageView;
+
+class PreviewWindow : public QDialog {
+    Q_OBJECT
+public:
+    // Messages go to ui when given, else to message boxes. printerIndex is
+    // the position in the installed printers, -1 for the default one.
+    PreviewWindow(ReportDocument document, int printerIndex, Ui* ui = nullptr, QWidget* parent = nullptr);
+
+    static constexpr int kMinZoom = 10;
+    static constexpr int kMaxZoom = 400;
+    static constexpr int kZoomStep = 10;
+
+    int currentPage() const { return current_; }
+    int pageCount() const { return int(document_.pages.size()); }
+    int zoomPercent() const { return zoom_; }
+    const ReportDocument& document() const { return document_; }
+
+    void goToPage(int number);
+    void setZoom(int percent);
+    void fitWidth();
+    void fitPage();
+    // Each reports its failure to the user and returns false.
+    bool openSnapshot(const QString& path);
+    bool saveReport(const SaveTarget& target);
+    bool printPages();
+
+private:
+    QAction* addCommand(const QString& name, const QString& hint, const QKeySequence& shortcut,
+                        QStyle::StandardPixmap icon, const QString& text);
+    void buildToolBar();
+    void refresh();
+    void showError(const std::string& text);
+    double fitZoom(double availablePixels, double pageCm) const;
+
+    ReportDocument document_;
+    int printerIndex_;
+    Ui* ui_;
+    int current_ = 1;
+    int zoom_ = 100;
+
+    PageView* view_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
+    QSpinBox* pageBox_ = nullptr;
+    QLabel* pageCountLabel_ = nullptr;
+    QSpinBox* zoomBox_ = nullptr;
+    QAction* first_ = nullptr;
+    QAction* previous_ = nullptr;
+    QAction* next_ = nullptr;
+    QAction* last_ = nullptr;
+    QAction* zoomIn_ = nullptr;
+    QAction* zoomOut_ = nullptr;
+};
+
+} // namespace tarvela

@@ -1,0 +1,27 @@
+#include "report/render_qt/QtReportDevices.h"
+
+#include <QPrinterInfo>
+
+#include "report/render_qt/PreviewWindow.h"
+
+namespace tarvela {
+
+QtReportDevices::QtReportDevices(TReportSystem& system, QWidget* parent, Ui* ui)
+    : system_(system), status_(parent)
+{
+    system_.setStatusWindow(&status_);
+    system_.setInstalledPrinterCount([] { return int(QPrinterInfo::availablePrinters().size()); });
+    system_.setPreview([parent, ui](const ReportDocument& pages, int printerIndex) {
+        PreviewWindow preview(pages, printerIndex, ui, parent);
+        preview.exec();
+    });
+}
+
+QtReportDevices::~QtReportDevices()
+{
+    system_.setStatusWindow(nullptr);
+    system_.setPreview(nullptr);
+    system_.setInstalledPrinterCount(nullptr);
+}
+
+} // namespace tarvela

@@ -1,0 +1,34 @@
+#include "ShellModalWatcher.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+
+namespace tarvela::test {
+
+ShellModalWatcher::ShellModalWatcher(std::function<void(QDialog&)> onDialog)
+    : onDialog_(std::move(onDialog))
+{
+    connect(&timer_, &QTimer::timeout, this, &ShellModalWatcher::poll);
+    timer_.start(15);
+}
+
+void ShellModalWatcher::poll()
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        messages << box->text();
+        box->done(QMessageBox::Ok);
+        return;
+    }
+    auto* dialog = qobject_cast<QDialog*>(modal);
+    if (dialog == nullptr || !dialog->isVisible())
+        return;
+    dialogTitles << dialog->windowTitle();
+    if (onDialog_)
+        onDialog_(*dialog);
+    else
+        dialog->reject();
+}
+
+} // namespace tarvela::test

@@ -1,0 +1,68 @@
+// The comma-separated text export: quoting, numbers, dates, code page and
+// whole-file writing.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/Date.h"
+#include "platform/Error.h"
+#include "report/RegionalSettings.h"
+#include "report/TextExport.h"
+#include "report/WholeFile.h"
+#include "support/TempDir.h"
+
+namespace tarvela {
+namespace {
+
+TEST(TextExportFormat, QuotesValuesDoublesInnerQuotesAndEndsEveryLineWithACommaAndCrLf)
+{
+    ExportTable table{{"Název", "Kč"}, {{std::string("Firma \"Ocel\" s.r.o."), 1234.5}}};
+    EXPECT_EQ(textExportBytes(table), "\"N\xE1zev\",\"K\xE8\",\r\n\"Firma \"\"Ocel\"\" s.r.o.\",\"1234.5\",\r\n");
+}
+
+TEST(TextExportFormat, EmptyTableGivesTheHeaderLineOnly)
+{
+    EXPECT_EQ(textExportBytes({{"A"}, {}}), "\"A\",\r\n");
+}
+
+TEST(TextExportFormat, EmptyValuesAreWrittenAsNothing)
+{
+    ExportTable table{{"A", "B", "C"}, {{std::monostate{}, std::string(), std::monostate{}}}};
+    EXPECT_EQ(textExportBytes(table), "\"A\",\"B\",\"C\",\r\n,\"\",,\r\n");
+}
+
+TEST(TextExportFormat, NumbersUseADecimalPointWhateverTheRegionalSettings)
+{
+    setDecimalSeparator(',');
+    EXPECT_EQ(exportNumber(1234.5), "1234.5");
+    EXPECT_EQ(exportNumber(-0.25), "-0.25");
+    EXPECT_EQ(exportNumber(0.1 + 0.2), "0.3");
+    EXPECT_EQ(exportNumber(100), "100");
+    EXPECT_EQ(exportNumber(123456789012.345), "123456789012.345");
+    EXPECT_EQ(exportNumber(1e20), "1E20");
+    EXPECT_EQ(exportNumber(1.5e-7), "1.5E-7");
+    EXPECT_EQ(decimalSeparator(), ',');
+}
+
+TEST(TextExportFormat, DatesAreDayMonthYearWithTheTimeOnlyWhenNotMidnight)
+{
+    const double day = toDayNumber({2007, 2, 1});
+    EXPECT_EQ(exportDateTime(day), "01/02/2007");
+    EXPECT_EQ(exportDateTime(day + 0.5), "01/02/2007 12:00:00");
+    const ExportTable table{{"D"}, {{ExportDateTime{day}}}};
+    EXPECT_EQ(textExportBytes(table), "\"D\",\r\n\"01/02/2007\",\r\n");
+}
+
+TEST(TextExportFile, ReplacesAnEarlierFileAndLeavesItWhenWritingFails)
+{
+    test::TempDir folder;
+    const std::filesystem::path file = folder / "Export.txt";
+    writeWholeFile(file, "old");
+    writeTextExport({{"A"}, {}}, file);
+    EXPECT_EQ(readWholeFile(file), "\"A\",\r\n");
+    EXPECT_THROW(writeTextExport({{"A"}, {}}, folder / "missing" / "Export.txt"), Error);
+    EXPECT_EQ(readWholeFile(file), "\"A\",\r\n");
+}
+
+} // namespace
+} // namespace tarvela

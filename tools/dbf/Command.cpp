@@ -1,0 +1,65 @@
+#include "Command.h"
+
+#include <algorithm>
+
+#include "platform/Error.h"
+
+namespace tarvela::tool {
+
+namespace {
+
+std::vector<Command>& registry()
+{
+    static std::vector<Command> all;
+    return all;
+}
+
+const Command* findCommand(const std::string& name)
+{
+    const auto found = std::ranges::find(registry(), name, &Command::name);
+    return found == registry().end() ? nullptr : &*found;
+}
+
+} // namespace
+
+const std::vector<Command>& commands()
+{
+    return registry();
+}
+
+CommandRegistration::CommandRegistration(Command command)
+{
+    registry().push_back(std::move(command));
+}
+
+std::optional<std::string> takeOption(std::vector<std::string>& args, const std::string& name)
+{
+    const auto found = std::ranges::find(args, name);
+    if (found == args.end())
+        return std::nullopt;
+    if (found + 1 == args.end())
+        throw Error("Option " + name + " needs a value");
+    std::string value = *(found + 1);
+    args.erase(found, found + 2);
+    return value;
+}
+
+bool takeFlag(std::vector<std::string>& args, const std::string& name)
+{
+    const auto found = std::ranges::find(args, name);
+    if (found == args.end())
+        return false;
+    args.erase(found);
+    return true;
+}
+
+void expectArguments(const std::vector<std::string>& args, std::size_t count, const std::string& command)
+{
+    const bool hasOption = std::ranges::any_of(args, [](const std::string& a) { return a.starts_with("--"); });
+    if (args.size() != count || hasOption) {
+        const Command* known = findCommand(command);
+        throw Error("Usage: tarvela-dbf " + command + (known ? " " + known->usage : std::string()));
+    }
+}
+
+} // namespace tarvela::tool

@@ -1,0 +1,56 @@
+// tarvela-dbf reindex [--program-dir DIR]: rebuilds every index file of the
+// company that DIR/Merkan.ini names, printing the messages the program would
+// show. Exit 0 when every table was found and rebuilt, 1 otherwise.
+#include <iostream>
+
+#include "Command.h"
+#include "data/TData.h"
+#include "platform/ProgramDirectory.h"
+
+namespace tarvela::tool {
+
+namespace {
+
+// Messages go to standard output, one per line; there is no window to show
+// progress in and nobody to answer a question.
+class PrintingUi : public Ui {
+public:
+    void showMessage(const std::string& text) override { std::cout << text << '\n'; }
+    bool askYesNo(const std::string& text) override
+    {
+        std::cout << text << '\n';
+        return false;
+    }
+    void processEvents() override {}
+    void setBusy(bool) override {}
+    void showProgress(const std::string&) override {}
+    void setProgressCaption(const std::string&) override {}
+    void setProgressPercent(int) override {}
+    void hideProgress() override {}
+};
+
+std::string withSeparator(std::string directory)
+{
+    if (directory.empty() || directory.back() != '/')
+        directory += '/';
+    return directory;
+}
+
+int reindex(std::vector<std::string> args)
+{
+    const auto programOption = takeOption(args, "--program-dir");
+    expectArguments(args, 0, "reindex");
+    const std::string programDirectory =
+        programOption ? withSeparator(*programOption) : findProgramDirectory("tarvela-dbf");
+    PrintingUi ui;
+    TData data(ui, programDirectory);
+    if (!data.DataCreate())
+        return exitUnreadable;
+    return data.Index() ? exitOk : exitFailed;
+}
+
+const CommandRegistration registration{{"reindex", "[--program-dir DIR]", reindex}};
+
+} // namespace
+
+} // namespace tarvela::tool

@@ -1,0 +1,82 @@
+// tarvela-dbf summary [--program-dir DIR]: the company's tables named by
+// Merkan.ini and their record counts.
+#include <filesystem>
+#include <iostream>
+
+#include "Command.h"
+#include "data/DbfTable.h"
+#include "data/MerkanSettings.h"
+#include "data/TableCatalogue.h"
+#include "platform/Error.h"
+#include "platform/FileNames.h"
+#include "platform/IniFile.h"
+#include "platform/ProgramDirectory.h"
+
+namespace tarvela::tool {
+
+namespace {
+
+std::string executableDirectory()
+{
+    std::error_code error;
+    const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string(".") : executable.parent_path().string();
+}
+
+std::string withSeparator(std::string directory)
+{
+    if (directory.empty() || directory.back() != '/')
+        directory += '/';
+    return directory;
+}
+
+// One line per table: member, file name, live records and all records, or
+// why the table cannot be read.
+void printTable(const CatalogueEntry& entry, const MerkanSettings& settings)
+{
+    const std::string fileName = entry.fileBaseName(settings.companyNumber) + ".DBF";
+    std::cout << entry.member << '\t' << fileName << '\t';
+    if (!findFileIgnoringCase(settings.dataDirectory, fileName)) {
+        std::cout << "chybí\n";
+        return;
+    }
+    try {
+        DbfTable table;
+        table.setDirectory(settings.dataDirectory);
+        table.setTableName(fileName);
+        table.setLockProtocol(entry.lockProtocol);
+        table.setLayout(entry.layout);
+        table.open();
+        std::uint32_t live = 0;
+        for (table.first(); !table.eof(); table.next())
+            ++live;
+        std::cout << live << '\t' << table.recordCount() << '\n';
+    } catch (const Error& error) {
+        std::cout << error.what() << '\n';
+    }
+}
+
+int summary(std::vector<std::string> args)
+{
+    const auto programOption = takeOption(args, "--program-dir");
+    expectArguments(args, 0, "summary");
+    const std::string programDirectory =
+        programOption ? withSeparator(*programOption) : findProgramDirectory("tarvela-dbf");
+    const std::string iniPath = programDirectory + "Merkan.ini";
+    if (!IniFile::exists(iniPath))
+        throw Error(formatMessage("Nemohu najít soubor %s", iniPath));
+    const MerkanSettings settings = readMerkanSettings(IniFile(iniPath), programDirectory,
+                                                       PathMapping::load(executableDirectory()));
+    std::cout << "Data: " << settings.dataDirectory << '\n'
+              << "Company: " << settings.companyNumber << '\n'
+              << "Table\tFile\tLive\tRecords\n";
+    for (const CatalogueEntry& entry : tableCatalogue())
+        printTable(entry, settings);
+    return exitOk;
+}
+
+const CommandRegistration registration{{"summary", "[--program-dir DIR]", summary}};
+
+} // namespace
+
+} // namespace tarvela::tool

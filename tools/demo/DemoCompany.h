@@ -1,0 +1,22 @@
+// Creates a whole demo company in a folder: Merkan.ini and data/ with every
+// table of the catalogue, the same files for the same seed and scale.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace tarvela::demo {
+
+struct DemoOptions {
+    std::string directory;
+    std::uint32_t seed = 1;
+    int scale = 1;  // 1: about 1000 invoices and 10 000 journal rows
+};
+
+// Parses "DIR [--seed N] [--scale N]"; throws tarvela::Error with the usage.
+DemoOptions parseDemoOptions(int argc, char** argv);
+
+// logonName gets a user row, so that the login by logon name finds him.
+void createDemoCompany(const DemoOptions& options, const std::string& logonName);
+
+} // namespace tarvela::demo

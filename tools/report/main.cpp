@@ -1,0 +1,88 @@
+// tarvela-report: runs one commission report without the program's windows
+// and saves its pages. It makes the same run and layout as the program and
+// writes the same export files; messages the program would show go to
+// standard error. Exit status 0 when the report was produced.
+#include <filesystem>
+#include <iostream>
+#include <optional>
+
+#include "ReportFileOutput.h"
+#include "ReportToolOptions.h"
+#include "commission/TDataSestavy.h"
+#include "platform/Error.h"
+#include "platform/ProgramDirectory.h"
+
+using namespace tarvela;
+using namespace tarvela::tool;
+
+namespace {
+
+constexpr int kProduced = 0;
+constexpr int kUsageError = 2;
+constexpr int kNotProduced = 1;
+
+std::string programDirectoryOf(const ReportToolOptions& options, const char* argv0)
+{
+    std::string directory = options.programDirectory ? *options.programDirectory : findProgramDirectory(argv0);
+    if (!directory.empty() && directory.back() != '/')
+        directory += '/';
+    if (!std::filesystem::is_regular_file(directory + "Merkan.ini"))
+        throw Error("Merkan.ini not found in " + directory);
+    return directory;
+}
+
+void runReport(TDataSestavy& sestavy, const ReportToolOptions& options)
+{
+    switch (options.report) {
+    case ReportKind::Settlement: sestavy.SesProvObch(options.salesman, options.from, options.to); break;
+    case ReportKind::Disallowed: sestavy.SesNepProvObch(options.salesman); break;
+    case ReportKind::SpecialSettlement: sestavy.SesProvObchKar(options.salesman, options.from, options.to); break;
+    case ReportKind::Groups: sestavy.SesProvSku(options.salesman, options.from, options.to); break;
+    case ReportKind::Summary: sestavy.SesProvCel(options.from, options.to); break;
+    }
+}
+
+int produce(const ReportToolOptions& options, const char* argv0)
+{
+    ConsoleUi ui;
+    TData data(ui, programDirectoryOf(options, argv0));
+    if (!data.DataCreate())
+        return kNotProduced;
+    TDataSestavy sestavy(data);
+    if (options.today) {
+        const DayNumber today = *options.today;
+        sestavy.Today = [today] { return today; };
+    }
+    if (options.documentsFolder) {
+        const std::string folder = *options.documentsFolder;
+        sestavy.DocumentsFolder = [folder] { return folder; };
+    }
+    std::optional<ReportDocument> pages;
+    sestavy.Sestavy.setPreview([&](const ReportDocument& generated, int) { pages = generated; });
+    runReport(sestavy, options);
+    if (!pages) {
+        std::cerr << "Salesman '" << options.salesman << "' not found; no report produced\n";
+        return kNotProduced;
+    }
+    saveReport(*pages, options.format, options.output);
+    return kProduced;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    ReportToolOptions options;
+    try {
+        options = parseReportToolOptions(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const Error& error) {
+        std::cerr << error.what() << '\n' << usageText();
+        return kUsageError;
+    }
+    try {
+        return produce(options, argv[0]);
+    } catch (const std::exception& error) {
+        std::cerr << error.what() << '\n';
+        return kNotProduced;
+    }
+}
