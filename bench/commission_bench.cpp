@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchCompany.h"
 #include "commission/TDataSestavy.h"
 #include "data/TData.h"
 
@@ -28,29 +29,6 @@ struct Invoice {
     std::string salesman;
 };
 
-std::string environment(const char* name, const std::string& fallback)
-{
-    const char* value = std::getenv(name);
-    return value && *value ? value : fallback;
-}
-
-fs::path companyFolder()
-{
-    const std::string given = environment("TARVELA_BENCH_COMPANY", "");
-    if (!given.empty())
-        return given;
-    const std::string scale = environment("TARVELA_BENCH_SCALE", "100");
-    const fs::path folder = fs::temp_directory_path() / ("tarvela-bench-scale-" + scale);
-    if (fs::exists(folder / "Merkan.ini"))
-        return folder;
-    const fs::path demo = fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "tools" / "tarvela-demo";
-    const std::string command = demo.string() + " " + folder.string() + " --scale " + scale;
-    std::cerr << "Creating the demo company: " << command << "\n";
-    if (std::system(command.c_str()) != 0)
-        throw std::runtime_error("tarvela-demo failed");
-    return folder;
-}
-
 // The demo has cards without a group; their messages are counted, not shown.
 class CountingUi : public ConsoleUi {
 public:
@@ -60,7 +38,7 @@ public:
 
 class Company {
 public:
-    Company() : data_(ui_, fs::absolute(companyFolder()).string() + "/"), reports_(data_)
+    Company() : data_(ui_, fs::absolute(bench::companyFolder()).string() + "/"), reports_(data_)
     {
         if (!data_.DataCreate())
             throw std::runtime_error("The demo company cannot be opened");
@@ -69,7 +47,7 @@ public:
             invoices_.push_back({data_.Faktury.asString("HLA_DO1"), data_.Faktury.asDate("HLA_DVS"),
                                  data_.Faktury.asString("HLA_OBC")});
         data_.CloseFak();
-        const std::string limit = environment("TARVELA_BENCH_INVOICES", "");
+        const std::string limit = bench::environment("TARVELA_BENCH_INVOICES", "");
         total_ = invoices_.size();
         if (!limit.empty() && std::stoul(limit) < invoices_.size())
             invoices_.resize(std::stoul(limit));

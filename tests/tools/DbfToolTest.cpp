@@ -1,42 +1,18 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <sys/wait.h>
-
 #include "platform/CodePage.h"
 #include "support/TableBuilder.h"
 #include "support/TempDir.h"
+#include "support/ToolRun.h"
 
 using namespace tarvela;
 using namespace tarvela::test;
 
 namespace {
 
-struct ToolRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-ToolRun runCommand(const std::string& command, const TempDir& dir)
+ToolRun runDbf(const std::string& arguments, const TempDir& dir)
 {
-    const std::string errPath = (dir / "stderr.txt").string();
-    ToolRun run;
-    FILE* pipe = popen((command + " 2>'" + errPath + "'").c_str(), "r");
-    if (!pipe)
-        return run;
-    char buffer[4096];
-    for (std::size_t got; (got = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        run.out.append(buffer, got);
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.err = readBytes(errPath);
-    return run;
-}
-
-ToolRun runTool(const std::string& arguments, const TempDir& dir)
-{
-    return runCommand(std::string("'") + TARVELA_BUILD_DIR + "/tools/tarvela-dbf' " + arguments, dir);
+    return runTool("tarvela-dbf", arguments, dir);
 }
 
 // The texts are stored in code page 852, as the sibling system stores them.
@@ -56,7 +32,7 @@ TEST(DbfToolInfo, HeaderAndOneLinePerField)
 {
     TempDir dir;
     writeTable(dir / "T.DBF", {field("KOD", 'C', 3), field("CENA", 'N', 10, 2)}, {{{"A", "1"}}, {{"B", "2"}}});
-    const ToolRun run = runTool("info '" + (dir / "T.DBF").string() + "'", dir);
+    const ToolRun run = runDbf("info '" + (dir / "T.DBF").string() + "'", dir);
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out,
               "Version: 0x03 (dBase III / FoxPro, no memo)\nRecords: 2\nHeader length: 98\nRecord length: 14\n"
@@ -67,15 +43,15 @@ TEST(DbfToolDump, LiveRecordsInFileOrderAsText)
 {
     TempDir dir;
     writeSampleIn852(dir / "ODB.DBF");
-    const ToolRun run = runTool("dump '" + (dir / "ODB.DBF").string() + "'", dir);
+    const ToolRun run = runDbf("dump '" + (dir / "ODB.DBF").string() + "'", dir);
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out,
               "1\t0000001\tPekárna \"U Čápa\" s.r.o.\t12500.5\t3\t29.02.2024\tT\n"
               "3\t0000003\tŘeznictví Ďábel\t0\t-12\t\tF\n"
               "4\t0000004\tŽluťoučký kůň\t0.01\t0\t31.12.1999\tT\n");
-    const ToolRun some = runTool("dump '" + (dir / "ODB.DBF").string() + "' --fields odb_dat,ODB_KOD", dir);
+    const ToolRun some = runDbf("dump '" + (dir / "ODB.DBF").string() + "' --fields odb_dat,ODB_KOD", dir);
     EXPECT_EQ(some.out, "1\t29.02.2024\t0000001\n3\t\t0000003\n4\t31.12.1999\t0000004\n");
-    const ToolRun wrong = runTool("dump '" + (dir / "ODB.DBF").string() + "' --fields ODB_XXX", dir);
+    const ToolRun wrong = runDbf("dump '" + (dir / "ODB.DBF").string() + "' --fields ODB_XXX", dir);
     EXPECT_EQ(wrong.exitCode, 2);
     EXPECT_EQ(wrong.err, "Field 'ODB_XXX' not found\n");
 }
@@ -103,7 +79,7 @@ TEST(DbfToolDump, AgreesWithAnIndependentReader)
     if (independent.err.find("No module named 'dbfread'") != std::string::npos)
         GTEST_SKIP() << "python3-dbfread is not installed";
     ASSERT_EQ(independent.exitCode, 0) << independent.err;
-    const ToolRun ours = runTool("dump '" + (dir / "ODB.DBF").string() + "'", dir);
+    const ToolRun ours = runDbf("dump '" + (dir / "ODB.DBF").string() + "'", dir);
     std::string withoutNumbers;
     for (std::size_t at = 0; at < ours.out.size();) {
         const auto tab = ours.out.find('\t', at);
@@ -124,16 +100,16 @@ TEST(DbfToolRefusal, OtherFilesGetAClearMessageAndExitCode2)
     TempDir dir;
     writeBytes(dir / "notes.txt", "Tohle není tabulka, jen text, který je dost dlouhý na hlavičku.\n");
     for (const char* command : {"info", "dump"}) {
-        const ToolRun run = runTool(std::string(command) + " '" + (dir / "notes.txt").string() + "'", dir);
+        const ToolRun run = runDbf(std::string(command) + " '" + (dir / "notes.txt").string() + "'", dir);
         EXPECT_EQ(run.exitCode, 2) << command;
         EXPECT_EQ(run.err, "Soubor " + (dir / "notes.txt").string() + " není tabulka DBF nebo je poškozen\n");
         EXPECT_EQ(run.out, "");
     }
-    const ToolRun missing = runTool("info '" + (dir / "none.dbf").string() + "'", dir);
+    const ToolRun missing = runDbf("info '" + (dir / "none.dbf").string() + "'", dir);
     EXPECT_EQ(missing.exitCode, 2);
     EXPECT_EQ(missing.err, "Nemohu najít soubor " + (dir / "none.dbf").string() + "\n");
-    EXPECT_EQ(runTool("frobnicate", dir).exitCode, 2);
-    EXPECT_EQ(runTool("info", dir).exitCode, 2);
+    EXPECT_EQ(runDbf("frobnicate", dir).exitCode, 2);
+    EXPECT_EQ(runDbf("info", dir).exitCode, 2);
 }
 
 TEST(DbfToolSummary, TablesOfTheCompanyWithTheirCounts)
@@ -144,7 +120,7 @@ TEST(DbfToolSummary, TablesOfTheCompanyWithTheirCounts)
     writeTable(dir / "data" / "SKL0002.dbf", {field("SKL_KAV", 'C', 6)},
                {{{"A"}}, {{"B"}, true}, {{"C"}}});
     writeTable(dir / "data" / "Obc0002.DBF", {field("NIC", 'C', 6)}, {});
-    const ToolRun run = runTool("summary --program-dir '" + dir.str() + "'", dir);
+    const ToolRun run = runDbf("summary --program-dir '" + dir.str() + "'", dir);
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find("Company: 0002\n"), std::string::npos);
     EXPECT_NE(run.out.find("\nSklad\tSkl0002.DBF\t2\t3\n"), std::string::npos) << run.out;
