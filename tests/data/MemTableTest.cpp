@@ -10,10 +10,10 @@ namespace {
 MemTable salesTable()
 {
     MemTable table("Sales");
-    table.addField({"SES_OBC", MemFieldType::String, 3, "Obchodnik"});
-    table.addField({"SES_ODB", MemFieldType::String, 7});
-    table.addField({"SES_CPC", MemFieldType::Float, 0, "", "#,##0.00", 3});
-    table.addField({"SES_RAB", MemFieldType::Float});
+    table.addField({"SES_OBC", MemFieldType::String, 3, "Obchodnik", "", 0, false});
+    table.addField({"SES_ODB", MemFieldType::String, 7, "", "", 0, false});
+    table.addField({"SES_CPC", MemFieldType::Float, 0, "", "#,##0.00", 3, false});
+    table.addField({"SES_RAB", MemFieldType::Float, 0, "", "", 0, false});
     table.addField({"SES_RAP", MemFieldType::Float, 0, "", "", 3, true});
     table.addIndex({"OBC", {"SES_OBC", "SES_ODB"}});
     table.addIndex({"OBR", {"SES_CPC"}, false, true});

@@ -67,8 +67,9 @@ TEST_F(ReportTool, ProducesEveryReportInEveryFormat)
             ASSERT_EQ(run.exitCode, 0) << c.arguments << " " << name << ": " << run.err;
             const std::string bytes = test::readBytes(file);
             EXPECT_TRUE(bytes.starts_with(start)) << c.arguments << " " << name;
-            if (std::string(name) == "r.txt")
+            if (std::string(name) == "r.txt") {
                 EXPECT_TRUE(bytes.starts_with(std::string(c.title) + "\n")) << bytes.substr(0, 200);
+            }
         }
     }
 }

@@ -45,8 +45,9 @@ TEST(CdxKeyEncoding, DecodingInvertsAndBytesOrderValues)
     const double values[] = {-1e9, -1234.5, -1.5, -0.001, 0, 0.001, 0.5, 21, 1234.5, 99999999.99};
     for (std::size_t i = 0; i < std::size(values); ++i) {
         EXPECT_EQ(decodeNumberKey(encodeNumberKey(values[i])), values[i]);
-        if (i > 0)
+        if (i > 0) {
             EXPECT_LT(encodeNumberKey(values[i - 1]), encodeNumberKey(values[i]));
+        }
     }
     EXPECT_EQ(decodeDateKey(encodeDateKey(45000)), std::optional<DayNumber>(45000));
     EXPECT_EQ(decodeDateKey(encodeDateKey(std::nullopt)), std::nullopt);
