@@ -65,6 +65,9 @@ QAction* PreviewWindow::addCommand(const QString& name, const QString& hint, con
 void PreviewWindow::buildToolBar()
 {
     auto* bar = new QToolBar(this);
+    // Small icons keep every command visible in the window's fixed width.
+    bar->setIconSize(QSize(16, 16));
+    bar->setStyleSheet("QToolBar { spacing: 0px; } QToolButton { padding: 1px; }");
     layout()->addWidget(bar);
     const auto none = QStyle::SP_CustomBase;
 
@@ -89,6 +92,7 @@ void PreviewWindow::buildToolBar()
     pageBox_ = new QSpinBox;
     pageBox_->setObjectName("pageBox");
     pageBox_->setKeyboardTracking(false);
+    pageBox_->setMinimumWidth(pageBox_->fontMetrics().horizontalAdvance("9999") + 20);
     bar->addWidget(pageBox_);
     pageCountLabel_ = new QLabel;
     bar->addWidget(pageCountLabel_);

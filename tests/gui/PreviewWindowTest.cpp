@@ -274,3 +274,11 @@ TEST(PreviewWindow, ReportSystemShowsGeneratedPagesInModalPreview)
     EXPECT_GE(previewPages, 3);
     EXPECT_TRUE(modal);
 }
+
+TEST(PreviewWindow, EveryCommandFitsTheToolBar)
+{
+    ShownPreview p(threePages());
+    QWidget* overflow = p.window.findChild<QWidget*>("qt_toolbar_ext_button");
+    ASSERT_NE(overflow, nullptr);
+    EXPECT_FALSE(overflow->isVisible());
+}
