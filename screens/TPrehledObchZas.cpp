@@ -138,21 +138,7 @@ void TPrehledObchZas::chooseCurrent()
 
 void TPrehledObchZas::newSalesman()
 {
-    DbfTable& salesmen = data_.Obchodnici;
-    try {
-        TObchEditForm form(this, data_, true);
-        salesmen.append();
-        form.refreshFields();
-        placeAt(form, *this, 40, 30);
-        if (form.exec() == QDialog::Accepted)
-            salesmen.post();
-        else
-            salesmen.cancel();
-    } catch (const Error& error) {
-        if (salesmen.state() != DbfTable::State::Browse)
-            salesmen.cancel();
-        data_.ui().showMessage(error.what());
-    }
+    editInForm(true, &DbfTable::append);
     refreshRows();
     grid_->setFocus();
 }
@@ -163,11 +149,20 @@ void TPrehledObchZas::changeSalesman()
     if (rows_->rowCount() == 0)
         return;
     followGrid();
-    TObchEditForm form(this, data_, false);
     if (!LockRecordWithRetry(salesmen, data_.ui()))
         return;
+    editInForm(false, &DbfTable::edit);
+    salesmen.unlockRecord();
+    refreshRows();
+    grid_->setFocus();
+}
+
+void TPrehledObchZas::editInForm(bool isNew, void (DbfTable::*start)())
+{
+    DbfTable& salesmen = data_.Obchodnici;
     try {
-        salesmen.edit();
+        TObchEditForm form(this, data_, isNew);
+        (salesmen.*start)();
         form.refreshFields();
         placeAt(form, *this, 40, 30);
         if (form.exec() == QDialog::Accepted)
@@ -179,9 +174,6 @@ void TPrehledObchZas::changeSalesman()
             salesmen.cancel();
         data_.ui().showMessage(error.what());
     }
-    salesmen.unlockRecord();
-    refreshRows();
-    grid_->setFocus();
 }
 
 void TPrehledObchZas::deleteSalesman()

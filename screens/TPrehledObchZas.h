@@ -10,6 +10,7 @@ class QTableView;
 
 namespace tarvela {
 
+class DbfTable;
 class TData;
 class TableRowsModel;
 
@@ -30,6 +31,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Runs the edit form on a record that start() puts into edit or insert state.
+    void editInForm(bool isNew, void (DbfTable::*start)());
     void addShortcut(const QKeySequence& keys, void (TPrehledObchZas::*command)());
     void showCards();
     void chooseCurrent();
