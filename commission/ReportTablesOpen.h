@@ -4,35 +4,23 @@
 // Tables found open get their tag and stay open.
 #pragma once
 
-#include <functional>
 #include <string>
+
+#include "data/ScopedTableOpen.h"
 
 namespace tarvela {
 
-class DbfTable;
 class TData;
-
-class ReportTableOpen {
-public:
-    ReportTableOpen(DbfTable& table, const std::function<void()>& open, std::function<void()> close);
-    ~ReportTableOpen();
-    ReportTableOpen(const ReportTableOpen&) = delete;
-    ReportTableOpen& operator=(const ReportTableOpen&) = delete;
-
-private:
-    std::function<void()> close_;
-    bool openedHere_;
-};
 
 class ReportTablesOpen {
 public:
     explicit ReportTablesOpen(TData& data);
 
 private:
-    ReportTableOpen salesmen_;
-    ReportTableOpen invoices_;
-    ReportTableOpen splits_;
-    ReportTableOpen creditNotes_;
+    ScopedTableOpen salesmen_;
+    ScopedTableOpen invoices_;
+    ScopedTableOpen splits_;
+    ScopedTableOpen creditNotes_;
 };
 
 // Positions Obchodnici on the salesman (trailing blanks ignored); false when

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/Error.h"
+#include "platform/ProgramDirectory.h"
 
 namespace tarvela::tool {
 
@@ -60,6 +61,17 @@ void expectArguments(const std::vector<std::string>& args, std::size_t count, co
         const Command* known = findCommand(command);
         throw Error("Usage: tarvela-dbf " + command + (known ? " " + known->usage : std::string()));
     }
+}
+
+std::string takeProgramDirectory(std::vector<std::string>& args)
+{
+    const auto option = takeOption(args, "--program-dir");
+    if (!option)
+        return findProgramDirectory("tarvela-dbf");
+    std::string directory = *option;
+    if (directory.empty() || directory.back() != '/')
+        directory += '/';
+    return directory;
 }
 
 } // namespace tarvela::tool

@@ -33,5 +33,8 @@ std::optional<std::string> takeOption(std::vector<std::string>& args, const std:
 bool takeFlag(std::vector<std::string>& args, const std::string& name);
 // Error unless exactly `count` arguments remain and none of them is an option.
 void expectArguments(const std::vector<std::string>& args, std::size_t count, const std::string& command);
+// Removes "--program-dir DIR" from args; the folder of Merkan.ini, ending in '/'
+// (without the option: TARVELA_HOME or the executable's folder).
+std::string takeProgramDirectory(std::vector<std::string>& args);
 
 } // namespace tarvela::tool

@@ -6,6 +6,7 @@
 #include "Command.h"
 #include "data/TData.h"
 #include "platform/ProgramDirectory.h"
+#include "platform/Ui.h"
 
 namespace tarvela::tool {
 
@@ -13,7 +14,7 @@ namespace {
 
 // Messages go to standard output, one per line; there is no window to show
 // progress in and nobody to answer a question.
-class PrintingUi : public Ui {
+class PrintingUi : public ConsoleUi {
 public:
     void showMessage(const std::string& text) override { std::cout << text << '\n'; }
     bool askYesNo(const std::string& text) override
@@ -21,27 +22,12 @@ public:
         std::cout << text << '\n';
         return false;
     }
-    void processEvents() override {}
-    void setBusy(bool) override {}
-    void showProgress(const std::string&) override {}
-    void setProgressCaption(const std::string&) override {}
-    void setProgressPercent(int) override {}
-    void hideProgress() override {}
 };
-
-std::string withSeparator(std::string directory)
-{
-    if (directory.empty() || directory.back() != '/')
-        directory += '/';
-    return directory;
-}
 
 int reindex(std::vector<std::string> args)
 {
-    const auto programOption = takeOption(args, "--program-dir");
+    const std::string programDirectory = takeProgramDirectory(args);
     expectArguments(args, 0, "reindex");
-    const std::string programDirectory =
-        programOption ? withSeparator(*programOption) : findProgramDirectory("tarvela-dbf");
     PrintingUi ui;
     TData data(ui, programDirectory);
     if (!data.DataCreate())

@@ -23,13 +23,6 @@ std::string executableDirectory()
     return error ? std::string(".") : executable.parent_path().string();
 }
 
-std::string withSeparator(std::string directory)
-{
-    if (directory.empty() || directory.back() != '/')
-        directory += '/';
-    return directory;
-}
-
 // One line per table: member, file name, live records and all records, or
 // why the table cannot be read.
 void printTable(const CatalogueEntry& entry, const MerkanSettings& settings)
@@ -58,10 +51,8 @@ void printTable(const CatalogueEntry& entry, const MerkanSettings& settings)
 
 int summary(std::vector<std::string> args)
 {
-    const auto programOption = takeOption(args, "--program-dir");
+    const std::string programDirectory = takeProgramDirectory(args);
     expectArguments(args, 0, "summary");
-    const std::string programDirectory =
-        programOption ? withSeparator(*programOption) : findProgramDirectory("tarvela-dbf");
     const std::string iniPath = programDirectory + "Merkan.ini";
     if (!IniFile::exists(iniPath))
         throw Error(formatMessage("Nemohu najít soubor %s", iniPath));
