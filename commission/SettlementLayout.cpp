@@ -149,16 +149,22 @@ void SettlementLayout::settlementInvoiceBlock(const SettlementBlock& block)
 
 // The tab-stop list is empty here, so every value follows its label with
 // the leading spaces of its number format.
-void SettlementLayout::runOnLines(const SettlementBlock& block, bool withShares)
+void SettlementLayout::customerAndPaymentLines(const SettlementBlock& block)
 {
     const DocumentHeader& header = block.header;
-    canvas_.WriteLine("Číslo faktury \t" + header.number);
     canvas_.WriteLine("Odběratel \t" + header.customer);
     canvas_.WriteLine("Celková částka \t" + amount(header.total));
     canvas_.WriteLine("Splatná dne \t" + formatReportDate(header.dueDate));
     canvas_.WriteLine("Uhrazena dne  \t" + formatReportDate(block.paymentDate));
     canvas_.WriteLine("Prodleva\t" + days(block.delay));
     canvas_.WriteLine("Uhrazena částka\t" + amount(block.paidSum));
+}
+
+void SettlementLayout::runOnLines(const SettlementBlock& block, bool withShares)
+{
+    const DocumentHeader& header = block.header;
+    canvas_.WriteLine("Číslo faktury \t" + header.number);
+    customerAndPaymentLines(block);
     if (withShares) {
         canvas_.WriteLine("Podíl provize\t" + amount(block.commissionShare * 100));
         canvas_.WriteLine("Podíl obratu\t" + amount(block.turnoverShare * 100));
@@ -191,12 +197,7 @@ void SettlementLayout::creditNoteBlock(const SettlementBlock& block)
     const DocumentHeader& header = block.header;
     canvas_.WriteLine("Číslo dobropisu \t" + header.number);
     canvas_.WriteLine("Číslo faktury \t" + header.correctedInvoice);
-    canvas_.WriteLine("Odběratel \t" + header.customer);
-    canvas_.WriteLine("Celková částka \t" + amount(header.total));
-    canvas_.WriteLine("Splatná dne \t" + formatReportDate(header.dueDate));
-    canvas_.WriteLine("Uhrazena dne  \t" + formatReportDate(block.paymentDate));
-    canvas_.WriteLine("Prodleva\t" + days(block.delay));
-    canvas_.WriteLine("Uhrazena částka\t" + amount(block.paidSum));
+    customerAndPaymentLines(block);
     canvas_.WriteLine("");
 }
 

@@ -61,6 +61,7 @@ private:
     void breakBelow(int lines);
     void breakBelowForCreditNote(int lines);
     void endPage(const std::string& leftFooter);
+    void customerAndPaymentLines(const SettlementBlock& block);
     void runOnLines(const SettlementBlock& block, bool withShares);
 
     TBaseReport& canvas_;
