@@ -34,6 +34,8 @@ public:
     bool isOpen() const { return fd_ >= 0; }
     bool isWritable() const { return writable_; }
     const std::string& path() const { return path_; }
+    // For mapping the file; -1 when closed.
+    int descriptor() const { return fd_; }
 
     std::optional<std::uint64_t> size() const;
     // Reads up to length bytes; fewer at the end of the file. False on an I/O error.

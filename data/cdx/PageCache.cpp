@@ -17,23 +17,39 @@ PageCache::PageCache(SharedFile& file) : file_(file) {}
 
 bool PageCache::validate()
 {
-    const auto size = file_.size();
-    if (!size)
-        throw Error("Cannot read " + file_.path());
-    std::string head;
-    if (!file_.readAt(CounterOffset, counter_.size(), head))
-        throw Error("Cannot read " + file_.path());
-    head.resize(counter_.size(), '\0');
-    std::array<unsigned char, 4> counter{};
-    std::memcpy(counter.data(), head.data(), counter.size());
-    if (*size == length_ && counter == counter_)
+    if (!mappingTried_) {
+        header_.map(file_);
+        mappingTried_ = true;
+    }
+    const std::array<unsigned char, 4> counter = readCounter();
+    if (counter == counter_ && length_ != 0)
         return true;
-    length_ = *size;
     counter_ = counter;
     drop();
+    refreshLength();
     if (length_ % PageSize != 0 || length_ < HeaderSize + PageSize)
         throw CorruptIndex("file length " + std::to_string(length_) + " is not a whole number of pages");
     return false;
+}
+
+std::array<unsigned char, 4> PageCache::readCounter()
+{
+    std::array<unsigned char, 4> counter{};
+    if (header_.read(CounterOffset, counter.size(), counter.data()))
+        return counter;
+    std::string head;
+    if (!file_.readAt(CounterOffset, counter.size(), head))
+        throw Error("Cannot read " + file_.path());
+    std::memcpy(counter.data(), head.data(), std::min(head.size(), counter.size()));
+    return counter;
+}
+
+void PageCache::refreshLength()
+{
+    const auto size = file_.size();
+    if (!size || *size == 0)
+        throw Error("Cannot read " + file_.path());
+    length_ = *size;
 }
 
 void PageCache::drop()
@@ -42,8 +58,13 @@ void PageCache::drop()
     ++generation_;
 }
 
-void PageCache::checkPlace(std::uint64_t offset, std::uint64_t size, std::uint64_t lowest) const
+// A writer that does not count its changes may have added pages since the
+// length was last looked at, so the length is looked at again before a
+// pointer past it counts as damage.
+void PageCache::checkPlace(std::uint64_t offset, std::uint64_t size, std::uint64_t lowest)
 {
+    if (offset + size > length_)
+        refreshLength();
     if (offset % PageSize != 0 || offset < lowest || offset + size > length_)
         throw CorruptIndex("pointer " + hexOffset(offset) + " outside the file");
 }
@@ -110,6 +131,7 @@ void PageCache::writeNode(const Node& node, const KeyFormat& format)
 
 std::uint32_t PageCache::allocate(std::uint32_t pages)
 {
+    refreshLength();
     const auto offset = static_cast<std::uint32_t>(length_);
     if (length_ + std::uint64_t(pages) * PageSize > 0xFFFFFE00u)
         throw Error("Index file " + file_.path() + " is too large");

@@ -1,8 +1,9 @@
 // Pages of one open index file, read and decoded once and kept between
 // operations only while the file is unchanged: whenever the index lock is
-// taken, validate() compares the change counter and the file length with
-// what was seen last, and drops everything when another program wrote.
-// Only use it while the index lock is held.
+// taken, validate() compares the change counter with what was seen last and
+// drops everything when another program wrote. The counter is read through
+// a mapping of the header page where the file system allows, so the check
+// costs no system call. Only use it while the index lock is held.
 #pragma once
 
 #include <array>
@@ -11,6 +12,7 @@
 #include <unordered_map>
 
 #include "data/cdx/Node.h"
+#include "platform/MappedHeader.h"
 #include "platform/SharedFile.h"
 
 namespace tarvela::cdx {
@@ -41,11 +43,15 @@ public:
     void countChange();
 
 private:
-    void checkPlace(std::uint64_t offset, std::uint64_t size, std::uint64_t lowest) const;
+    std::array<unsigned char, 4> readCounter();
+    void refreshLength();
+    void checkPlace(std::uint64_t offset, std::uint64_t size, std::uint64_t lowest);
     void read(std::uint64_t offset, unsigned char* into, std::size_t size);
     void drop();
 
     SharedFile& file_;
+    MappedHeader header_;
+    bool mappingTried_ = false;
     std::uint64_t length_ = 0;
     std::array<unsigned char, 4> counter_{};
     std::uint64_t generation_ = 0;

@@ -1,0 +1,108 @@
+#include "platform/MappedHeader.h"
+
+#include <csetjmp>
+#include <csignal>
+#include <cstring>
+#include <linux/magic.h>
+#include <mutex>
+#include <sys/mman.h>
+#include <sys/vfs.h>
+#include <unistd.h>
+
+namespace tarvela {
+
+namespace {
+
+constexpr std::size_t MappedLength = 4096;
+
+// File systems whose shared mappings share the page cache with every reader
+// and writer on this computer. Network file systems and overlays are left out.
+bool isLocalFileSystem(int fd)
+{
+    struct statfs info {};
+    if (fstatfs(fd, &info) != 0)
+        return false;
+    constexpr long XfsMagic = 0x58465342, ZfsMagic = 0x2FC12FC1;
+    switch (static_cast<long>(info.f_type)) {
+    case EXT4_SUPER_MAGIC:
+    case BTRFS_SUPER_MAGIC:
+    case TMPFS_MAGIC:
+    case F2FS_SUPER_MAGIC:
+    case XfsMagic:
+    case ZfsMagic:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// A file cut to nothing by another program turns a read of the mapping into
+// SIGBUS; the guarded read jumps back and reports failure instead.
+thread_local sigjmp_buf* activeGuard = nullptr;
+
+void onBusError(int signal)
+{
+    if (activeGuard)
+        siglongjmp(*activeGuard, 1);
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+void installBusErrorHandler()
+{
+    static std::once_flag installed;
+    std::call_once(installed, [] {
+        struct sigaction action {};
+        action.sa_handler = onBusError;
+        action.sa_flags = SA_NODEFER;  // so the jump out leaves SIGBUS unblocked
+        sigemptyset(&action.sa_mask);
+        sigaction(SIGBUS, &action, nullptr);
+    });
+}
+
+} // namespace
+
+MappedHeader::~MappedHeader()
+{
+    unmap();
+}
+
+bool MappedHeader::map(const SharedFile& file)
+{
+    unmap();
+    const int fd = file.descriptor();
+    if (fd < 0 || !isLocalFileSystem(fd))
+        return false;
+    void* address = mmap(nullptr, MappedLength, PROT_READ, MAP_SHARED, fd, 0);
+    if (address == MAP_FAILED)
+        return false;
+    installBusErrorHandler();
+    address_ = static_cast<const unsigned char*>(address);
+    length_ = MappedLength;
+    return true;
+}
+
+void MappedHeader::unmap()
+{
+    if (address_)
+        munmap(const_cast<unsigned char*>(address_), length_);
+    address_ = nullptr;
+    length_ = 0;
+}
+
+bool MappedHeader::read(std::size_t offset, std::size_t size, unsigned char* into) const
+{
+    if (!address_ || offset > length_ || size > length_ - offset)
+        return false;
+    sigjmp_buf guard;
+    if (sigsetjmp(guard, 0)) {
+        activeGuard = nullptr;
+        return false;
+    }
+    activeGuard = &guard;
+    std::memcpy(into, address_ + offset, size);
+    activeGuard = nullptr;
+    return true;
+}
+
+} // namespace tarvela
