@@ -4,6 +4,7 @@
 #include <map>
 #include <unordered_set>
 
+#include "data/cdx/RecordScan.h"
 #include "data/cdx/TagTree.h"
 
 namespace tarvela::cdx {
@@ -95,15 +96,12 @@ public:
             keys.insert(entry.key);
         }
         const std::uint32_t count = table.currentRecordCount();
-        std::string record;
-        for (std::uint32_t number = 1; number <= count; ++number) {
-            table.readRawRecord(number, record);
+        forEachRecord(table, count, [&](std::uint32_t number, const std::string& record) {
             const auto found = entryOf.find(number);
-            const bool admitted = tag_.admits(record);
-            if (!admitted) {
+            if (!tag_.admits(record)) {
                 if (found != entryOf.end())
                     problem("record " + std::to_string(number) + " has an entry its FOR condition excludes");
-                continue;
+                return;
             }
             const std::string expected = key.key(record);
             if (found != entryOf.end()) {
@@ -115,7 +113,7 @@ public:
             } else if (keys.insert(expected).second) {
                 ++result_.drift;
             }
-        }
+        });
         for (const auto& [number, stale] : entryOf)
             if (number > count)
                 problem("entry for record " + std::to_string(number) + " beyond the table");

@@ -65,13 +65,19 @@ std::uint32_t DbfFile::currentRecordCount()
 
 void DbfFile::readRawRecord(std::uint32_t recordNumber, std::string& bytes)
 {
-    if (recordNumber == 0 || (recordNumber > count_ && recordNumber > currentRecordCount()))
+    readRawRecords(recordNumber, 1, bytes);
+}
+
+void DbfFile::readRawRecords(std::uint32_t first, std::uint32_t count, std::string& bytes)
+{
+    const std::uint64_t last = std::uint64_t(first) + count - 1;
+    if (first == 0 || count == 0 || (last > count_ && last > currentRecordCount()))
         fail(recordReadFailed);
-    const std::uint64_t offset =
-        header_.headerLength() + std::uint64_t(recordNumber - 1) * header_.recordLength();
-    if (!file_.readAt(offset, header_.recordLength(), bytes))
+    const std::uint64_t offset = header_.headerLength() + std::uint64_t(first - 1) * header_.recordLength();
+    const std::uint64_t length = std::uint64_t(count) * header_.recordLength();
+    if (!file_.readAt(offset, length, bytes))
         fail(readFailed);
-    if (bytes.size() != header_.recordLength())
+    if (bytes.size() != length)
         fail(recordReadFailed);
 }
 

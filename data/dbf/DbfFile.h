@@ -30,6 +30,7 @@ public:
     const std::vector<FieldDescriptor>& fields() const override { return header_.fields(); }
     std::uint32_t currentRecordCount() override;
     void readRawRecord(std::uint32_t recordNumber, std::string& bytes) override;
+    void readRawRecords(std::uint32_t first, std::uint32_t count, std::string& bytes) override;
     std::string fileName() const override { return file_.path(); }
     LockProtocol lockProtocol() const override { return protocol_; }
 
