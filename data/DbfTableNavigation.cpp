@@ -58,23 +58,24 @@ std::uint32_t DbfTable::step(std::uint32_t from, int direction)
 }
 
 // Loads candidate, or the first live record from it on in the direction;
-// leaves the cursor where it was and sets eof/bof when there is none.
+// leaves the cursor where it was and sets eof/bof when there is none. The
+// start record waits in the spare buffer, so a step copies no bytes.
 void DbfTable::moveToLive(std::uint32_t candidate, int direction)
 {
     const std::uint32_t start = cursor_->recordNumber;
-    const std::string startBytes = cursor_->buffer;
+    cursor_->spare.swap(cursor_->buffer);
     while (candidate != 0) {
         loadRecord(candidate);
         if (!currentIsDeleted())
             return;
         candidate = step(candidate, direction);
     }
-    if (start == 0 || startBytes.empty()) {
+    if (start == 0 || cursor_->spare.empty()) {
         showNoRecord();
         return;
     }
     cursor_->recordNumber = start;
-    cursor_->buffer = startBytes;
+    cursor_->buffer.swap(cursor_->spare);
     (direction > 0 ? cursor_->eof : cursor_->bof) = true;
 }
 
@@ -145,9 +146,10 @@ std::uint32_t DbfTable::recordCount()
 // at its end.
 bool DbfTable::positionAfterSeek(const SeekResult& result, bool nearest, const std::string& partialKey852)
 {
-    showNoRecord();
-    if (result.recordNumber == 0)
+    if (result.recordNumber == 0) {
+        showNoRecord();
         return false;
+    }
     loadRecord(result.recordNumber);
     if (!currentIsDeleted())
         return result.matched;

@@ -27,6 +27,7 @@ struct DbfTable::Cursor {
     bool eof = true;
     bool bof = true;
     std::string buffer;              // the current record, code page 852
+    std::string spare;               // a second record buffer for navigation
     std::string original;            // its bytes before edit; empty while inserting
     std::uint32_t returnTo = 0;      // record to go back to when an insert is cancelled
     std::unordered_map<std::string, std::size_t> fieldIndex;  // upper-case name

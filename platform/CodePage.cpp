@@ -1,5 +1,6 @@
 #include "platform/CodePage.h"
 
+#include <algorithm>
 #include <array>
 #include <unordered_map>
 
@@ -132,8 +133,33 @@ std::string utf8ToCp1250(std::string_view text)
     return out;
 }
 
-std::string oemToUtf8(std::string_view bytes) { return cp1250ToUtf8(cp852ToCp1250(bytes)); }
-std::string utf8ToOem(std::string_view text) { return cp1250ToCp852(utf8ToCp1250(text)); }
+namespace {
+
+// Most texts in the tables are plain ASCII, which every step of the
+// translation leaves as it is; they skip the steps.
+bool isPlainAscii(std::string_view text)
+{
+    static const bool asciiUnchanged = [] {
+        for (int c = 0; c < 0x80; ++c)
+            if (permutation().toAnsi[c] != c || permutation().toOem[c] != c || codepage_tables::cp1250[c] != char32_t(c))
+                return false;
+        return true;
+    }();
+    return asciiUnchanged &&
+           std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+} // namespace
+
+std::string oemToUtf8(std::string_view bytes)
+{
+    return isPlainAscii(bytes) ? std::string(bytes) : cp1250ToUtf8(cp852ToCp1250(bytes));
+}
+
+std::string utf8ToOem(std::string_view text)
+{
+    return isPlainAscii(text) ? std::string(text) : cp1250ToCp852(utf8ToCp1250(text));
+}
 
 std::u32string utf8ToUtf32(std::string_view text)
 {

@@ -1,5 +1,6 @@
 #include "data/cdx/Collation.h"
 
+#include <algorithm>
 #include <array>
 
 namespace tarvela::cdx {
@@ -34,15 +35,14 @@ unsigned char collationWeight(unsigned char byte)
     return Weights[byte];
 }
 
+// The weights are a permutation, so equal bytes weigh the same and only the
+// first differing byte needs its weight looked up.
 int compareCollated(std::string_view a, std::string_view b)
 {
     const std::size_t common = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < common; ++i) {
-        const int wa = Weights[static_cast<unsigned char>(a[i])];
-        const int wb = Weights[static_cast<unsigned char>(b[i])];
-        if (wa != wb)
-            return wa - wb;
-    }
+    const auto [inA, inB] = std::mismatch(a.begin(), a.begin() + common, b.begin());
+    if (inA != a.begin() + common)
+        return Weights[static_cast<unsigned char>(*inA)] - Weights[static_cast<unsigned char>(*inB)];
     if (a.size() == b.size())
         return 0;
     return a.size() < b.size() ? -1 : 1;

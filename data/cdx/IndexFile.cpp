@@ -40,6 +40,7 @@ void IndexFile::refresh(bool force)
             readTags();
     } catch (const CorruptIndex&) {
         tags_.clear();
+        ++tagsVersion_;
         throw corrupted();
     }
 }
@@ -52,6 +53,7 @@ void IndexFile::readTags()
         tags.push_back(makeTag(entry.name, entry.headerOffset, TagHeader::decode(bytes.data(), entry.headerOffset), fields_));
     }
     tags_ = std::move(tags);
+    ++tagsVersion_;
 }
 
 Tag* IndexFile::findTag(const std::string& name)

@@ -29,6 +29,8 @@ public:
 
     PageCache& cache() { return cache_; }
     const std::vector<Tag>& tags() const { return tags_; }
+    // Changes whenever the tags are read again, which moves them in memory.
+    std::uint64_t tagsVersion() const { return tagsVersion_; }
     Tag* findTag(const std::string& name);
     // After an update moved a tag's root.
     void setRoot(Tag& tag, std::uint32_t root) { tag.header.root = root; }
@@ -44,6 +46,7 @@ private:
     SharedFile file_;
     PageCache cache_{file_};
     std::vector<Tag> tags_;
+    std::uint64_t tagsVersion_ = 0;
 };
 
 } // namespace tarvela::cdx

@@ -7,6 +7,7 @@
 #include "data/cdx/Collation.h"
 #include "data/cdx/IndexFile.h"
 #include "data/cdx/KeyRange.h"
+#include "data/cdx/RecordScan.h"
 #include "data/cdx/SearchKey.h"
 #include "data/cdx/TagBuilder.h"
 #include "data/cdx/TagDirectory.h"
@@ -68,15 +69,28 @@ public:
         return found == files.end() ? nullptr : found->get();
     }
 
-    // The active tag as the file holds it now; call under the lock.
+    // The active tag as the file holds it now; call under the lock. The
+    // lookup by name is remembered until the file re-reads its tags.
     Active active()
     {
         if (activeName.empty())
             throw Error("No index is assigned for Find operation");
+        if (remembered.file && remembered.file->tagsVersion() == rememberedVersion)
+            return remembered;
         for (auto& file : files)
-            if (Tag* tag = file->findTag(activeName))
-                return {file.get(), tag};
+            if (Tag* tag = file->findTag(activeName)) {
+                remembered = {file.get(), tag};
+                rememberedVersion = file->tagsVersion();
+                return remembered;
+            }
         throw Error(formatMessage("Cannot find index tag %s", activeName));
+    }
+
+    // After the attached files or the active tag's name changed.
+    void forgetActive()
+    {
+        remembered = {};
+        navigator.forget();
     }
 
     template <class Operation>
@@ -106,6 +120,8 @@ public:
     RecordSource& table;
     std::vector<std::unique_ptr<IndexFile>> files;
     std::string activeName;
+    Active remembered;
+    std::uint64_t rememberedVersion = 0;
     KeyRange range;
     TagNavigator navigator;
     int lockDepth = 0;
@@ -164,14 +180,12 @@ KeyList IndexSetImpl::collectKeys(const Expression& key, const Expression* condi
         progress(0, total);
     KeyList keys(static_cast<std::uint32_t>(key.keyLength()));
     keys.reserve(total);
-    std::string record;
-    for (std::uint32_t number = 1; number <= total; ++number) {
-        table.readRawRecord(number, record);
+    forEachRecord(table, total, [&](std::uint32_t number, const std::string& record) {
         if (!condition || condition->isTrue(record))
             keys.add(key.key(record), number);
         if (progress)
             progress(number, total);
-    }
+    });
     return keys;
 }
 
@@ -193,6 +207,7 @@ void IndexSet::attach(const std::string& path)
     }
     file->unlock();
     impl_->files.push_back(std::move(file));
+    impl_->forgetActive();
 }
 
 void IndexSet::detach(const std::string& path)
@@ -203,7 +218,7 @@ void IndexSet::detach(const std::string& path)
         return;
     const bool holdsActive = (*found)->findTag(impl_->activeName) != nullptr;
     files.erase(found);
-    impl_->navigator.forget();
+    impl_->forgetActive();
     if (holdsActive) {
         impl_->activeName.clear();
         impl_->range.clear();
@@ -215,7 +230,7 @@ void IndexSet::detachAll()
     impl_->files.clear();
     impl_->activeName.clear();
     impl_->range.clear();
-    impl_->navigator.forget();
+    impl_->forgetActive();
 }
 
 bool IndexSet::isAttached(const std::string& path) const
@@ -225,7 +240,7 @@ bool IndexSet::isAttached(const std::string& path) const
 
 void IndexSet::selectTag(const std::string& name)
 {
-    impl_->navigator.forget();
+    impl_->forgetActive();
     if (name.empty()) {
         impl_->activeName.clear();
         impl_->range.clear();

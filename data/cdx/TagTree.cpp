@@ -1,28 +1,6 @@
 #include "data/cdx/TagTree.h"
 
-#include <algorithm>
-#include <unordered_set>
-
 namespace tarvela::cdx {
-
-namespace {
-
-class VisitGuard {
-public:
-    void enter(std::uint32_t offset)
-    {
-        if (!visited_.insert(offset).second)
-            throw CorruptIndex("page " + hexOffset(offset) + " reached twice");
-        if (visited_.size() > LimitPerWalk)
-            throw CorruptIndex("too many pages on one path");
-    }
-
-private:
-    static constexpr std::size_t LimitPerWalk = 1u << 24;
-    std::unordered_set<std::uint32_t> visited_;
-};
-
-} // namespace
 
 TagTree::TagTree(PageCache& cache, std::uint32_t root, const KeyFormat& format)
     : cache_(cache), root_(root), format_(format) {}
@@ -32,41 +10,20 @@ std::shared_ptr<const Node> TagTree::node(std::uint32_t offset) const
     return cache_.node(offset, format_);
 }
 
-Position TagTree::findFirst(const EntryCondition& reached) const
+std::shared_ptr<const Node> TagTree::enter(std::uint32_t offset, int depth, PageBudget& budget) const
 {
-    VisitGuard guard;
-    std::uint32_t offset = root_;
-    for (int depth = 0;; ++depth) {
-        if (depth > MaxDepth)
-            throw CorruptIndex("tree deeper than " + std::to_string(MaxDepth) + " levels");
-        guard.enter(offset);
-        auto current = node(offset);
-        const auto& entries = current->entries;
-        const auto found = std::partition_point(entries.begin(), entries.end(),
-                                                [&](const Entry& e) { return !reached(e); });
-        const auto index = static_cast<std::size_t>(found - entries.begin());
-        if (current->isLeaf()) {
-            if (index < entries.size())
-                return {current, index};
-            if (current->right == NoPage)
-                return {};
-            offset = current->right;
-            depth = 0;
-            continue;
-        }
-        if (index == entries.size())
-            return {};
-        offset = entries[index].child;
-    }
+    if (depth > MaxDepth)
+        throw CorruptIndex("tree deeper than " + std::to_string(MaxDepth) + " levels");
+    budget.spend(offset);
+    return node(offset);
 }
 
 Position TagTree::edge(bool leftmost) const
 {
-    VisitGuard guard;
+    PageBudget budget(cache_);
     std::uint32_t offset = root_;
-    for (int depth = 0; depth <= MaxDepth; ++depth) {
-        guard.enter(offset);
-        auto current = node(offset);
+    for (int depth = 0;; ++depth) {
+        auto current = enter(offset, depth, budget);
         if (current->isLeaf()) {
             Position position{current, leftmost ? 0 : current->entries.size()};
             if (leftmost && !current->entries.empty())
@@ -81,7 +38,6 @@ Position TagTree::edge(bool leftmost) const
         }
         offset = leftmost ? current->entries.front().child : current->entries.back().child;
     }
-    throw CorruptIndex("tree deeper than " + std::to_string(MaxDepth) + " levels");
 }
 
 Position TagTree::first() const
@@ -100,10 +56,10 @@ bool TagTree::next(Position& position) const
         ++position.index;
         return true;
     }
-    VisitGuard guard;
+    PageBudget budget(cache_);
     auto current = position.leaf;
     while (current->right != NoPage) {
-        guard.enter(current->right);
+        budget.spend(current->right);
         current = node(current->right);
         if (!current->isLeaf())
             throw CorruptIndex("sibling of a leaf at " + hexOffset(current->offset) + " is not a leaf");
@@ -121,10 +77,10 @@ bool TagTree::prior(Position& position) const
         --position.index;
         return true;
     }
-    VisitGuard guard;
+    PageBudget budget(cache_);
     auto current = position.leaf;
     while (current->left != NoPage) {
-        guard.enter(current->left);
+        budget.spend(current->left);
         current = node(current->left);
         if (!current->isLeaf())
             throw CorruptIndex("sibling of a leaf at " + hexOffset(current->offset) + " is not a leaf");
@@ -141,8 +97,8 @@ void TagTree::forEach(const std::function<bool(const Entry&)>& visit) const
     Position position = first();
     if (!position.isValid())
         return;
-    VisitGuard leaves;
-    leaves.enter(position.leaf->offset);
+    PageBudget leaves(cache_);
+    leaves.spend(position.leaf->offset);
     do {
         if (!visit(position.entry()))
             return;
@@ -150,7 +106,7 @@ void TagTree::forEach(const std::function<bool(const Entry&)>& visit) const
         if (!next(position))
             return;
         if (position.leaf->offset != before)
-            leaves.enter(position.leaf->offset);
+            leaves.spend(position.leaf->offset);
     } while (true);
 }
 

@@ -4,6 +4,7 @@
 // checked; descents are bounded in depth and never visit a page twice.
 #pragma once
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -20,7 +21,21 @@ struct Position {
     const Entry& entry() const { return leaf->entries[index]; }
 };
 
-using EntryCondition = std::function<bool(const Entry&)>;
+// A sound walk reads no page twice, so one that reads more pages than the
+// file holds has met a cycle of pointers. Counting costs less than
+// remembering every page on the hot path of a seek.
+class PageBudget {
+public:
+    explicit PageBudget(const PageCache& cache) : left_(cache.fileLength() / PageSize + 1) {}
+    void spend(std::uint32_t offset)
+    {
+        if (left_-- == 0)
+            throw CorruptIndex("pointers form a cycle at page " + hexOffset(offset));
+    }
+
+private:
+    std::uint64_t left_;
+};
 
 class TagTree {
 public:
@@ -28,7 +43,31 @@ public:
 
     // The first entry in stored order for which reached() holds; reached()
     // must be false up to some entry and true from there on.
-    Position findFirst(const EntryCondition& reached) const;
+    template <class Condition>
+    Position findFirst(const Condition& reached) const
+    {
+        PageBudget budget(cache_);
+        std::uint32_t offset = root_;
+        for (int depth = 0;; ++depth) {
+            auto current = enter(offset, depth, budget);
+            const auto& entries = current->entries;
+            const auto found = std::partition_point(entries.begin(), entries.end(),
+                                                    [&](const Entry& e) { return !reached(e); });
+            const auto index = static_cast<std::size_t>(found - entries.begin());
+            if (current->isLeaf()) {
+                if (index < entries.size())
+                    return {current, index};
+                if (current->right == NoPage)
+                    return {};
+                offset = current->right;
+                depth = 0;
+                continue;
+            }
+            if (index == entries.size())
+                return {};
+            offset = entries[index].child;
+        }
+    }
     Position first() const;
     Position last() const;
     bool next(Position& position) const;
@@ -38,6 +77,8 @@ public:
 
 private:
     std::shared_ptr<const Node> node(std::uint32_t offset) const;
+    // The node at offset on a descent, after checking depth and budget.
+    std::shared_ptr<const Node> enter(std::uint32_t offset, int depth, PageBudget& budget) const;
     Position edge(bool leftmost) const;
 
     PageCache& cache_;
