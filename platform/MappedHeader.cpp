@@ -1,5 +1,6 @@
 #include "platform/MappedHeader.h"
 
+#include <atomic>
 #include <csetjmp>
 #include <csignal>
 #include <cstring>
@@ -38,7 +39,7 @@ bool isLocalFileSystem(int fd)
 
 // A file cut to nothing by another program turns a read of the mapping into
 // SIGBUS; the guarded read jumps back and reports failure instead.
-thread_local sigjmp_buf* activeGuard = nullptr;
+thread_local sigjmp_buf* volatile activeGuard = nullptr;
 
 void onBusError(int signal)
 {
@@ -100,7 +101,10 @@ bool MappedHeader::read(std::size_t offset, std::size_t size, unsigned char* int
         return false;
     }
     activeGuard = &guard;
+    // The fences keep the compiler from moving the copy out of the guarded span.
+    std::atomic_signal_fence(std::memory_order_seq_cst);
     std::memcpy(into, address_ + offset, size);
+    std::atomic_signal_fence(std::memory_order_seq_cst);
     activeGuard = nullptr;
     return true;
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "data/DbfTable.h"
 #include "platform/CodePage.h"
 #include "platform/Error.h"
@@ -127,6 +129,29 @@ TEST_F(DbfTableIndexTest, WritesKeepTheTagsUpToDate)
     table.selectTag("NAC");
     EXPECT_TRUE(table.seek("Ananas"));
     EXPECT_EQ(table.recordNumber(), 6u);
+}
+
+// The reader keeps the pages of its earlier seeks; the other table's change
+// rewrites a leaf in place, so only the change counter tells the reader.
+TEST_F(DbfTableIndexTest, CachedPagesGiveWayToAnotherWritersChangeOfTheSameLength)
+{
+    table.selectTag("KAV");
+    ASSERT_TRUE(table.seek("F00013"));
+    const auto lengthBefore = std::filesystem::file_size(dir / "Sor0001.cdx");
+    DbfTable other;
+    other.setDirectory(dir.str());
+    other.setTableName("Sor0001");
+    other.open();
+    other.attachIndexFile("Sor0001");
+    other.selectTag("KAV");
+    ASSERT_TRUE(other.seek("F00013"));
+    other.edit();
+    other.setString("SOR_KAV", "F00014");
+    other.post();
+    ASSERT_EQ(std::filesystem::file_size(dir / "Sor0001.cdx"), lengthBefore);
+    EXPECT_FALSE(table.seek("F00013"));
+    EXPECT_TRUE(table.seek("F00014"));
+    EXPECT_EQ(table.recordNumber(), 4u);
 }
 
 TEST_F(DbfTableIndexTest, SeekWithoutTagAndUnknownTagsAreErrors)

@@ -48,6 +48,21 @@ TEST_F(DbfFileTest, RecordCountComesFromTheFileLength)
     }
 }
 
+TEST_F(DbfFileTest, RecordsAreReadBackToBackAndNeverPastTheLastWholeOne)
+{
+    std::string bytes = readBytes(path);
+    bytes.pop_back();
+    bytes += " C       3" " D    ";
+    writeBytes(path, bytes);
+    DbfFile file(path, ShareMode::Shared, LockProtocol::Clipper, 0);
+    std::string records;
+    file.readRawRecords(2, 2, records);
+    EXPECT_EQ(records.size(), 2 * file.header().recordLength());
+    EXPECT_EQ(records.substr(file.header().recordLength()), " C       3");
+    EXPECT_THROW(file.readRawRecords(2, 3, records), Error);
+    EXPECT_THROW(file.readRawRecords(0, 1, records), Error);
+}
+
 TEST_F(DbfFileTest, CountIsTakenAgainWhenAskedForARecordNotYetKnown)
 {
     DbfFile file(path, ShareMode::Shared, LockProtocol::Clipper, 0);
