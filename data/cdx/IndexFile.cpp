@@ -2,6 +2,7 @@
 
 #include "data/cdx/IndexLock.h"
 #include "data/cdx/TagDirectory.h"
+#include "data/cdx/TagTree.h"
 
 namespace tarvela::cdx {
 
@@ -45,12 +46,31 @@ void IndexFile::refresh(bool force)
     }
 }
 
+namespace {
+
+// Whether the first key of the leftmost leaf is smaller than the last key of
+// the rightmost one; tags of a single key count as stored as flagged.
+bool isStoredAscending(PageCache& cache, const Tag& tag)
+{
+    const TagTree tree(cache, tag.header.root, tag.format);
+    const Position first = tree.first();
+    const Position last = tree.last();
+    return first.isValid() && last.isValid() && tag.order.compareKeys(first.entry().key, last.entry().key) < 0;
+}
+
+} // namespace
+
 void IndexFile::readTags()
 {
     std::vector<Tag> tags;
     for (const auto& entry : readDirectory(cache_)) {
         const auto bytes = cache_.readHeader(entry.headerOffset);
-        tags.push_back(makeTag(entry.name, entry.headerOffset, TagHeader::decode(bytes.data(), entry.headerOffset), fields_));
+        Tag tag = makeTag(entry.name, entry.headerOffset, TagHeader::decode(bytes.data(), entry.headerOffset), fields_);
+        if (tag.header.descending && isStoredAscending(cache_, tag)) {
+            tag.order = KeyOrder(tag.isCharacter(), false);
+            tag.reversed = true;
+        }
+        tags.push_back(std::move(tag));
     }
     tags_ = std::move(tags);
     ++tagsVersion_;

@@ -19,7 +19,10 @@ struct Tag {
     std::uint32_t headerOffset = 0;
     TagHeader header;
     KeyFormat format;
-    KeyOrder order{true, false};
+    KeyOrder order{true, false};  // the order the entries are stored in
+    // Flagged descending but stored ascending, as some programs write such
+    // tags: the tag's order is the stored order read backward.
+    bool reversed = false;
     std::shared_ptr<const Expression> key;
     std::shared_ptr<const Expression> condition;  // null: every record
     std::string expressionError;                  // why key is null

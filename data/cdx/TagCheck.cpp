@@ -51,7 +51,7 @@ public:
             const std::size_t before = leafEntries_.size();
             visit(separator.child, depth + 1, false);
             for (std::size_t i = before; i < leafEntries_.size(); ++i)
-                if (tag_.order.compareInTagOrder(leafEntries_[i], separator.key, separator.record) > 0) {
+                if (isAfterSeparator(leafEntries_[i], separator)) {
                     problem("entry after its separator below " + hexOffset(offset));
                     break;
                 }
@@ -69,6 +69,15 @@ public:
                     problem("sibling links of " + hexOffset(level[i]) + " do not follow the parents");
             }
         }
+    }
+
+    // Equal keys of a descending tag may come in either record order (other
+    // programs write them so), so only their keys are compared there.
+    bool isAfterSeparator(const Entry& entry, const Entry& separator) const
+    {
+        if (!tag_.order.isDescending())
+            return tag_.order.compareInTagOrder(entry, separator.key, separator.record) > 0;
+        return tag_.order.compareKeys(entry.key, separator.key) < 0;
     }
 
     void checkOrder()

@@ -3,10 +3,25 @@
 namespace tarvela::cdx {
 
 namespace {
+
 TagTree treeOf(PageCache& cache, const Tag& tag)
 {
     return TagTree(cache, tag.header.root, tag.format);
 }
+
+// Key order in the stored direction, records left out.
+int compareStoredKeys(const Tag& tag, const std::string& a, const std::string& b)
+{
+    const int order = tag.order.compareKeys(a, b);
+    return tag.order.isDescending() ? -order : order;
+}
+
+} // namespace
+
+void TagNavigator::forget()
+{
+    remembered_ = {};
+    runRecords_.clear();
 }
 
 Position TagNavigator::firstNotBelow(const TagTree& tree, const Tag& tag, const std::string& bound) const
@@ -39,74 +54,133 @@ std::uint32_t TagNavigator::answer(PageCache& cache, const Tag& tag, const KeyRa
     return position.entry().record;
 }
 
+std::uint32_t TagNavigator::storedEdge(PageCache& cache, const Tag& tag, const KeyRange& range, bool front)
+{
+    runRecords_.clear();
+    const TagTree tree = treeOf(cache, tag);
+    const bool fromLow = front != tag.order.isDescending();
+    const auto bound = fromLow ? range.low(tag) : range.high(tag);
+    if (!bound)
+        return answer(cache, tag, range, front ? tree.first() : tree.last());
+    return answer(cache, tag, range, fromLow ? firstNotBelow(tree, tag, *bound) : lastNotAbove(tree, tag, *bound));
+}
+
 std::uint32_t TagNavigator::first(PageCache& cache, const Tag& tag, const KeyRange& range)
 {
-    const TagTree tree = treeOf(cache, tag);
-    const auto bound = tag.order.isDescending() ? range.high(tag) : range.low(tag);
-    if (!bound)
-        return answer(cache, tag, range, tree.first());
-    return answer(cache, tag, range,
-                  tag.order.isDescending() ? lastNotAbove(tree, tag, *bound) : firstNotBelow(tree, tag, *bound));
+    return storedEdge(cache, tag, range, !tag.reversed);
 }
 
 std::uint32_t TagNavigator::last(PageCache& cache, const Tag& tag, const KeyRange& range)
 {
-    const TagTree tree = treeOf(cache, tag);
-    const auto bound = tag.order.isDescending() ? range.low(tag) : range.high(tag);
-    if (!bound)
-        return answer(cache, tag, range, tree.last());
-    return answer(cache, tag, range,
-                  tag.order.isDescending() ? firstNotBelow(tree, tag, *bound) : lastNotAbove(tree, tag, *bound));
+    return storedEdge(cache, tag, range, tag.reversed);
 }
 
-// The first entry not before (key, record) in stored order.
+// The entry of (key, record); where it is missing, the first entry after
+// where it would be in stored order.
 Position TagNavigator::locate(PageCache& cache, const Tag& tag, const std::string& key, std::uint32_t record)
 {
     if (remembered_.isValid() && rememberedGeneration_ == cache.generation() &&
         rememberedHeader_ == tag.headerOffset && remembered_.entry().record == record &&
         remembered_.entry().key == key)
         return remembered_;
-    return treeOf(cache, tag).findFirst(
-        [&](const Entry& e) { return tag.order.compareInTagOrder(e, key, record) >= 0; });
+    const TagTree tree = treeOf(cache, tag);
+    if (tag.order.isDescending())
+        return locateInRun(cache, tree, tag, key, record);
+    return tree.findFirst([&](const Entry& e) { return tag.order.compareInTagOrder(e, key, record) >= 0; });
+}
+
+// Other programs may keep the equal keys of a descending tag in either
+// record order, so the record is looked for along its run of equal keys;
+// a record missing from the run is placed after it.
+Position TagNavigator::locateInRun(PageCache& cache, const TagTree& tree, const Tag& tag, const std::string& key,
+                                   std::uint32_t record) const
+{
+    Position position = tree.findFirst([&](const Entry& e) { return compareStoredKeys(tag, e.key, key) >= 0; });
+    PageBudget leaves(cache);
+    while (position.isValid() && position.entry().key == key) {
+        if (position.entry().record == record)
+            return position;
+        const std::uint32_t leaf = position.leaf->offset;
+        if (!tree.next(position))
+            return {};
+        if (position.leaf->offset != leaf)
+            leaves.spend(position.leaf->offset);
+    }
+    return position;
+}
+
+// Within a run of equal keys of a descending tag the record numbers cannot
+// show a sibling chain that leads back, so a walk through the run must not
+// meet a record twice.
+void TagNavigator::noteStep(const Tag& tag, const std::string& fromKey, std::uint32_t fromRecord, bool forward,
+                            const Position& to)
+{
+    if (!tag.order.isDescending() || to.entry().key != fromKey) {
+        if (!runRecords_.empty())  // clearing costs the whole bucket array
+            runRecords_.clear();
+        return;
+    }
+    if (runRecords_.empty() || forward != runForward_ || fromRecord != lastRunRecord_) {
+        runRecords_ = {fromRecord};
+        runForward_ = forward;
+    }
+    lastRunRecord_ = to.entry().record;
+    if (!runRecords_.insert(lastRunRecord_).second)
+        throw CorruptIndex("record " + std::to_string(lastRunRecord_) + " met twice among equal keys");
+}
+
+std::uint32_t TagNavigator::storedStep(PageCache& cache, const Tag& tag, const KeyRange& range,
+                                       const std::string& key, std::uint32_t record, bool forward)
+{
+    const TagTree tree = treeOf(cache, tag);
+    Position position = locate(cache, tag, key, record);
+    if (forward) {
+        if (!position.isValid())
+            return 0;
+        const Entry& at = position.entry();
+        if (at.record == record && at.key == key && !tree.next(position))
+            return 0;
+    } else {
+        if (!position.isValid())
+            return answer(cache, tag, range, tree.last());
+        if (!tree.prior(position))
+            return 0;
+    }
+    // A sibling chain that leads back would make a walk endless.
+    const bool descending = tag.order.isDescending();
+    const int moved = descending ? compareStoredKeys(tag, position.entry().key, key)
+                                 : tag.order.compareInTagOrder(position.entry(), key, record);
+    if (!(descending && moved == 0) && (forward ? moved <= 0 : moved >= 0))
+        throw CorruptIndex(std::string("entries out of order ") + (forward ? "after" : "before") + " record " +
+                           std::to_string(record));
+    noteStep(tag, key, record, forward, position);
+    return answer(cache, tag, range, position);
 }
 
 std::uint32_t TagNavigator::next(PageCache& cache, const Tag& tag, const KeyRange& range, const std::string& key,
                                  std::uint32_t record)
 {
-    Position position = locate(cache, tag, key, record);
-    if (!position.isValid())
-        return 0;
-    const Entry& at = position.entry();
-    if (at.record == record && at.key == key && !treeOf(cache, tag).next(position))
-        return 0;
-    // A sibling chain that leads backward would make a walk endless.
-    if (tag.order.compareInTagOrder(position.entry(), key, record) <= 0)
-        throw CorruptIndex("entries out of order after record " + std::to_string(record));
-    return answer(cache, tag, range, position);
+    return storedStep(cache, tag, range, key, record, !tag.reversed);
 }
 
 std::uint32_t TagNavigator::prior(PageCache& cache, const Tag& tag, const KeyRange& range, const std::string& key,
                                   std::uint32_t record)
 {
-    const TagTree tree = treeOf(cache, tag);
-    Position position = locate(cache, tag, key, record);
-    if (!position.isValid())
-        return answer(cache, tag, range, tree.last());
-    if (!tree.prior(position))
-        return 0;
-    if (tag.order.compareInTagOrder(position.entry(), key, record) >= 0)
-        throw CorruptIndex("entries out of order before record " + std::to_string(record));
-    return answer(cache, tag, range, position);
+    return storedStep(cache, tag, range, key, record, tag.reversed);
 }
 
 Found TagNavigator::seek(PageCache& cache, const Tag& tag, const KeyRange& range, const std::string& searchKey,
                          bool nearest)
 {
+    runRecords_.clear();
     const TagTree tree = treeOf(cache, tag);
-    const Position position = tree.findFirst([&](const Entry& e) {
-        const int order = tag.order.compareWithSearch(e.key, searchKey);
-        return tag.order.isDescending() ? order <= 0 : order >= 0;
-    });
+    // In tag order the wanted entry is the first that is not before the key;
+    // a reversed tag finds it from the other end of its stored order.
+    const Position position =
+        tag.reversed ? lastNotAbove(tree, tag, searchKey) : tree.findFirst([&](const Entry& e) {
+            const int order = tag.order.compareWithSearch(e.key, searchKey);
+            return tag.order.isDescending() ? order <= 0 : order >= 0;
+        });
     if (!position.isValid())
         return {};
     const bool matched = tag.order.compareWithSearch(position.entry().key, searchKey) == 0;

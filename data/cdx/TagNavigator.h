@@ -2,11 +2,13 @@
 // after or before a given (key, record), and seeks. Results are record
 // numbers, 0 when off the end. Remembers the last position and reuses it
 // while the page cache is unchanged, so a walk need not descend every time.
-// Caller holds the index lock.
+// A tag that is stored in the other direction than its flag says is walked
+// backward. Caller holds the index lock.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <unordered_set>
 
 #include "data/cdx/KeyRange.h"
 #include "data/cdx/Tag.h"
@@ -27,14 +29,23 @@ public:
                        std::uint32_t record);
     std::uint32_t prior(PageCache& cache, const Tag& tag, const KeyRange& range, const std::string& key,
                         std::uint32_t record);
-    // Prefix seek: the first entry whose key begins with searchKey; with a
-    // full-length key that is an exact seek. nearest: else the next greater.
+    // Prefix seek: the first entry in tag order whose key begins with
+    // searchKey; with a full-length key that is an exact seek. nearest: else
+    // the entry that follows in tag order.
     Found seek(PageCache& cache, const Tag& tag, const KeyRange& range, const std::string& searchKey, bool nearest);
-    void forget() { remembered_ = {}; }
+    void forget();
 
 private:
+    // The same operations in stored order.
+    std::uint32_t storedEdge(PageCache& cache, const Tag& tag, const KeyRange& range, bool front);
+    std::uint32_t storedStep(PageCache& cache, const Tag& tag, const KeyRange& range, const std::string& key,
+                             std::uint32_t record, bool forward);
     std::uint32_t answer(PageCache& cache, const Tag& tag, const KeyRange& range, const Position& position);
     Position locate(PageCache& cache, const Tag& tag, const std::string& key, std::uint32_t record);
+    Position locateInRun(PageCache& cache, const TagTree& tree, const Tag& tag, const std::string& key,
+                         std::uint32_t record) const;
+    void noteStep(const Tag& tag, const std::string& fromKey, std::uint32_t fromRecord, bool forward,
+                  const Position& to);
     // Entries are in stored order; "below" is the side of smaller keys.
     Position firstNotBelow(const TagTree& tree, const Tag& tag, const std::string& bound) const;
     Position lastNotAbove(const TagTree& tree, const Tag& tag, const std::string& bound) const;
@@ -42,6 +53,11 @@ private:
     Position remembered_;
     std::uint64_t rememberedGeneration_ = 0;
     std::uint32_t rememberedHeader_ = 0;
+    // Records met in the current run of equal keys of a descending tag,
+    // where the record order cannot show a cycle of pointers.
+    std::unordered_set<std::uint32_t> runRecords_;
+    bool runForward_ = true;
+    std::uint32_t lastRunRecord_ = 0;
 };
 
 } // namespace tarvela::cdx

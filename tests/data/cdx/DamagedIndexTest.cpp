@@ -17,12 +17,15 @@ namespace {
 
 class DamagedIndex : public ::testing::Test {
 protected:
+    virtual std::string keyOf(int i) const { return "KEY" + std::to_string(100000 + i * 7 % 400); }
+    virtual bool isDescending() const { return false; }
+
     void SetUp() override
     {
         for (int i = 0; i < 400; ++i)
-            table.append({"KEY" + std::to_string(100000 + i * 7 % 400)});
+            table.append({keyOf(i)});
         IndexSet builder(table);
-        builder.buildTag(path, "NAZ", "NAZ", "", false, false, {});
+        builder.buildTag(path, "NAZ", "NAZ", "", false, isDescending(), {});
         cdx::IndexFile file(path, table.fields(), table.lockProtocol());
         ASSERT_TRUE(file.lock());
         file.refresh();
@@ -74,7 +77,21 @@ protected:
     std::uint32_t secondLeaf = 0;
 };
 
+// Equal keys of a descending tag: the record numbers cannot show that a
+// walk has come round again.
+class DamagedDescendingRun : public DamagedIndex {
+protected:
+    std::string keyOf(int) const override { return "SAME"; }
+    bool isDescending() const override { return true; }
+};
+
 } // namespace
+
+TEST_F(DamagedDescendingRun, SiblingCycleAmongEqualKeys)
+{
+    patch(secondLeaf + 8, firstLeaf);
+    expectCorrupted();
+}
 
 TEST_F(DamagedIndex, TruncatedFile)
 {
