@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 
 namespace tarvela::cdx {
 
@@ -28,6 +31,28 @@ constexpr std::array<unsigned char, 256> Weights = {
     0xF2, 0xF3, 0xF4, 0xF5, 0xF6, 0xF7, 0xF8, 0xF9, 0xFA, 0xFB, 0xFC, 0xFD, 0x83, 0x84, 0xFE, 0xFF,
 };
 
+// The index of the first byte where a and b differ, n when none does. Keys
+// of one tag often share long beginnings, so eight bytes are compared at a
+// time.
+std::size_t firstDifference(const char* a, const char* b, std::size_t n)
+{
+    std::size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        std::uint64_t x, y;
+        std::memcpy(&x, a + i, 8);
+        std::memcpy(&y, b + i, 8);
+        if (x != y) {
+            const std::uint64_t differing = x ^ y;
+            return i + static_cast<std::size_t>(std::endian::native == std::endian::little
+                                                    ? std::countr_zero(differing)
+                                                    : std::countl_zero(differing)) / 8;
+        }
+    }
+    while (i < n && a[i] == b[i])
+        ++i;
+    return i;
+}
+
 } // namespace
 
 unsigned char collationWeight(unsigned char byte)
@@ -40,9 +65,9 @@ unsigned char collationWeight(unsigned char byte)
 int compareCollated(std::string_view a, std::string_view b)
 {
     const std::size_t common = std::min(a.size(), b.size());
-    const auto [inA, inB] = std::mismatch(a.begin(), a.begin() + common, b.begin());
-    if (inA != a.begin() + common)
-        return Weights[static_cast<unsigned char>(*inA)] - Weights[static_cast<unsigned char>(*inB)];
+    const std::size_t at = firstDifference(a.data(), b.data(), common);
+    if (at < common)
+        return Weights[static_cast<unsigned char>(a[at])] - Weights[static_cast<unsigned char>(b[at])];
     if (a.size() == b.size())
         return 0;
     return a.size() < b.size() ? -1 : 1;
