@@ -21,7 +21,15 @@ int compareStoredKeys(const Tag& tag, const std::string& a, const std::string& b
 void TagNavigator::forget()
 {
     remembered_ = {};
-    runRecords_.clear();
+    forgetRun();
+}
+
+// Dropping the set whole frees what a long run made it grow to; clearing
+// would keep the buckets and sweep them every time.
+void TagNavigator::forgetRun()
+{
+    if (!runRecords_.empty())
+        std::unordered_set<std::uint32_t>().swap(runRecords_);
 }
 
 Position TagNavigator::firstNotBelow(const TagTree& tree, const Tag& tag, const std::string& bound) const
@@ -56,7 +64,7 @@ std::uint32_t TagNavigator::answer(PageCache& cache, const Tag& tag, const KeyRa
 
 std::uint32_t TagNavigator::storedEdge(PageCache& cache, const Tag& tag, const KeyRange& range, bool front)
 {
-    runRecords_.clear();
+    forgetRun();
     const TagTree tree = treeOf(cache, tag);
     const bool fromLow = front != tag.order.isDescending();
     const auto bound = fromLow ? range.low(tag) : range.high(tag);
@@ -84,14 +92,18 @@ Position TagNavigator::locate(PageCache& cache, const Tag& tag, const std::strin
         remembered_.entry().key == key)
         return remembered_;
     const TagTree tree = treeOf(cache, tag);
-    if (tag.order.isDescending())
-        return locateInRun(cache, tree, tag, key, record);
-    return tree.findFirst([&](const Entry& e) { return tag.order.compareInTagOrder(e, key, record) >= 0; });
+    const Position position =
+        tree.findFirst([&](const Entry& e) { return tag.order.compareInTagOrder(e, key, record) >= 0; });
+    const bool found = position.isValid() && position.entry().record == record && position.entry().key == key;
+    if (found || !tag.order.isDescending())
+        return position;
+    return locateInRun(cache, tree, tag, key, record);
 }
 
 // Other programs may keep the equal keys of a descending tag in either
-// record order, so the record is looked for along its run of equal keys;
-// a record missing from the run is placed after it.
+// record order, so where the search by record misses, the record is looked
+// for along its run of equal keys; a record missing from the run is placed
+// after it.
 Position TagNavigator::locateInRun(PageCache& cache, const TagTree& tree, const Tag& tag, const std::string& key,
                                    std::uint32_t record) const
 {
@@ -116,8 +128,7 @@ void TagNavigator::noteStep(const Tag& tag, const std::string& fromKey, std::uin
                             const Position& to)
 {
     if (!tag.order.isDescending() || to.entry().key != fromKey) {
-        if (!runRecords_.empty())  // clearing costs the whole bucket array
-            runRecords_.clear();
+        forgetRun();
         return;
     }
     if (runRecords_.empty() || forward != runForward_ || fromRecord != lastRunRecord_) {
@@ -172,7 +183,7 @@ std::uint32_t TagNavigator::prior(PageCache& cache, const Tag& tag, const KeyRan
 Found TagNavigator::seek(PageCache& cache, const Tag& tag, const KeyRange& range, const std::string& searchKey,
                          bool nearest)
 {
-    runRecords_.clear();
+    forgetRun();
     const TagTree tree = treeOf(cache, tag);
     // In tag order the wanted entry is the first that is not before the key;
     // a reversed tag finds it from the other end of its stored order.

@@ -44,6 +44,7 @@ private:
     Position locate(PageCache& cache, const Tag& tag, const std::string& key, std::uint32_t record);
     Position locateInRun(PageCache& cache, const TagTree& tree, const Tag& tag, const std::string& key,
                          std::uint32_t record) const;
+    void forgetRun();
     void noteStep(const Tag& tag, const std::string& fromKey, std::uint32_t fromRecord, bool forward,
                   const Position& to);
     // Entries are in stored order; "below" is the side of smaller keys.
