@@ -54,8 +54,24 @@ void PageCache::refreshLength()
 
 void PageCache::drop()
 {
-    nodes_.clear();
+    forgetNodes();
     ++generation_;
+}
+
+void PageCache::forgetNodes()
+{
+    nodes_.clear();
+    cachedNodes_ = 0;
+}
+
+// Pages are found by their number, so a lookup on the path of a seek is one
+// step into a vector instead of a hash.
+std::shared_ptr<const Node>& PageCache::slot(std::uint32_t offset)
+{
+    const std::size_t page = offset / PageSize;
+    if (page >= nodes_.size())
+        nodes_.resize(page + 1);
+    return nodes_[page];
 }
 
 // A writer that does not count its changes may have added pages since the
@@ -89,16 +105,16 @@ HeaderBytes PageCache::readHeader(std::uint32_t offset)
 
 std::shared_ptr<const Node> PageCache::node(std::uint32_t offset, const KeyFormat& format)
 {
-    const auto found = nodes_.find(offset);
-    if (found != nodes_.end())
-        return found->second;
+    if (offset % PageSize == 0 && offset / PageSize < nodes_.size() && nodes_[offset / PageSize])
+        return nodes_[offset / PageSize];
     checkPlace(offset, PageSize, HeaderSize);
     PageBytes page{};
     read(offset, page.data(), page.size());
     auto decoded = std::make_shared<const Node>(decodeNode(page, offset, format));
-    if (nodes_.size() >= MaxCachedNodes)
-        nodes_.clear();
-    nodes_.emplace(offset, decoded);
+    if (cachedNodes_ >= MaxCachedNodes)
+        forgetNodes();
+    slot(offset) = decoded;
+    ++cachedNodes_;
     return decoded;
 }
 
@@ -126,7 +142,10 @@ void PageCache::writeNode(const Node& node, const KeyFormat& format)
 {
     const PageBytes page = encodeNode(node, format);
     writeRaw(node.offset, std::string_view(reinterpret_cast<const char*>(page.data()), page.size()));
-    nodes_[node.offset] = std::make_shared<const Node>(node);
+    auto& cached = slot(node.offset);
+    if (!cached)
+        ++cachedNodes_;
+    cached = std::make_shared<const Node>(node);
 }
 
 std::uint32_t PageCache::allocate(std::uint32_t pages)

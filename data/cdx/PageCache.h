@@ -9,7 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
-#include <unordered_map>
+#include <vector>
 
 #include "data/cdx/Node.h"
 #include "platform/MappedHeader.h"
@@ -55,7 +55,11 @@ private:
     std::uint64_t length_ = 0;
     std::array<unsigned char, 4> counter_{};
     std::uint64_t generation_ = 0;
-    std::unordered_map<std::uint32_t, std::shared_ptr<const Node>> nodes_;
+    void forgetNodes();
+    std::shared_ptr<const Node>& slot(std::uint32_t offset);
+
+    std::vector<std::shared_ptr<const Node>> nodes_;  // by page number
+    std::size_t cachedNodes_ = 0;
 };
 
 } // namespace tarvela::cdx
