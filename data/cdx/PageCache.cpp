@@ -103,7 +103,7 @@ HeaderBytes PageCache::readHeader(std::uint32_t offset)
     return bytes;
 }
 
-std::shared_ptr<const Node> PageCache::node(std::uint32_t offset, const KeyFormat& format)
+const std::shared_ptr<const Node>& PageCache::node(std::uint32_t offset, const KeyFormat& format)
 {
     if (offset % PageSize == 0 && offset / PageSize < nodes_.size() && nodes_[offset / PageSize])
         return nodes_[offset / PageSize];
@@ -113,9 +113,8 @@ std::shared_ptr<const Node> PageCache::node(std::uint32_t offset, const KeyForma
     auto decoded = std::make_shared<const Node>(decodeNode(page, offset, format));
     if (cachedNodes_ >= MaxCachedNodes)
         forgetNodes();
-    slot(offset) = decoded;
     ++cachedNodes_;
-    return decoded;
+    return slot(offset) = std::move(decoded);
 }
 
 void PageCache::writeRaw(std::uint64_t offset, std::string_view bytes)

@@ -30,7 +30,8 @@ public:
     std::uint64_t generation() const { return generation_; }
 
     HeaderBytes readHeader(std::uint32_t offset);
-    std::shared_ptr<const Node> node(std::uint32_t offset, const KeyFormat& format);
+    // The reference holds until the next call that reads or writes a page.
+    const std::shared_ptr<const Node>& node(std::uint32_t offset, const KeyFormat& format);
 
     void writeHeader(std::uint32_t offset, const HeaderBytes& bytes);
     // Changes only the root pointer, so the change counter of the file header stays.

@@ -5,12 +5,12 @@ namespace tarvela::cdx {
 TagTree::TagTree(PageCache& cache, std::uint32_t root, const KeyFormat& format)
     : cache_(cache), root_(root), format_(format) {}
 
-std::shared_ptr<const Node> TagTree::node(std::uint32_t offset) const
+const std::shared_ptr<const Node>& TagTree::node(std::uint32_t offset) const
 {
     return cache_.node(offset, format_);
 }
 
-std::shared_ptr<const Node> TagTree::enter(std::uint32_t offset, int depth, PageBudget& budget) const
+const std::shared_ptr<const Node>& TagTree::enter(std::uint32_t offset, int depth, PageBudget& budget) const
 {
     if (depth > MaxDepth)
         throw CorruptIndex("tree deeper than " + std::to_string(MaxDepth) + " levels");

@@ -49,7 +49,7 @@ public:
         PageBudget budget(cache_);
         std::uint32_t offset = root_;
         for (int depth = 0;; ++depth) {
-            auto current = enter(offset, depth, budget);
+            const auto& current = enter(offset, depth, budget);
             const auto& entries = current->entries;
             const auto found = std::partition_point(entries.begin(), entries.end(),
                                                     [&](const Entry& e) { return !reached(e); });
@@ -76,9 +76,10 @@ public:
     void forEach(const std::function<bool(const Entry&)>& visit) const;
 
 private:
-    std::shared_ptr<const Node> node(std::uint32_t offset) const;
+    // References hold until the next page is read.
+    const std::shared_ptr<const Node>& node(std::uint32_t offset) const;
     // The node at offset on a descent, after checking depth and budget.
-    std::shared_ptr<const Node> enter(std::uint32_t offset, int depth, PageBudget& budget) const;
+    const std::shared_ptr<const Node>& enter(std::uint32_t offset, int depth, PageBudget& budget) const;
     Position edge(bool leftmost) const;
 
     PageCache& cache_;
