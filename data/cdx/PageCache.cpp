@@ -47,7 +47,7 @@ std::array<unsigned char, 4> PageCache::readCounter()
 void PageCache::refreshLength()
 {
     const auto size = file_.size();
-    if (!size || *size == 0)
+    if (!size)
         throw Error("Cannot read " + file_.path());
     length_ = *size;
 }

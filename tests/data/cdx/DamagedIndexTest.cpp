@@ -103,6 +103,25 @@ TEST_F(DamagedIndex, FileCutToNothing)
 {
     std::filesystem::resize_file(path, 600);
     expectCorrupted();
+    std::filesystem::resize_file(path, 0);
+    expectCorrupted();
+}
+
+// The change counter is read through a mapping of the first page, which a
+// file cut beneath it would turn into a bus error.
+TEST_F(DamagedIndex, FileCutToNothingWhileAttached)
+{
+    IndexSet indexes(table);
+    indexes.attach(path);
+    indexes.selectTag("NAZ");
+    ASSERT_TRUE(indexes.seek("KEY100007", true, false).matched);
+    std::filesystem::resize_file(path, 0);
+    try {
+        indexes.seek("KEY100007", true, false);
+        FAIL() << "no error";
+    } catch (const Error& error) {
+        EXPECT_EQ(std::string(error.what()), "Index file " + path + " is corrupted");
+    }
 }
 
 TEST_F(DamagedIndex, ChildPointingBackToTheRoot)
