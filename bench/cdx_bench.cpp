@@ -19,8 +19,9 @@
 #include "BenchCompany.h"
 #include "data/IndexCatalogue.h"
 #include "data/TData.h"
+#include "data/cdx/IndexLock.h"
+#include "data/dbf/DbfFile.h"
 #include "platform/FileNames.h"
-#include "platform/SharedFile.h"
 
 namespace {
 
@@ -146,25 +147,21 @@ std::vector<std::string> invoiceNumbers(TData& data)
 
 // Lock and unlock the index byte, read one random record: the system calls
 // every seek on a shared table needs, with no index work at all.
-double protocolFloorPerSecond(const std::string& tablePath, std::uint32_t records, std::size_t rounds)
+double protocolFloorPerSecond(const std::string& tablePath, std::size_t rounds)
 {
     const std::string indexPath = resolvePathIgnoringCase(fs::path(tablePath).replace_extension(".cdx").string());
-    SharedFile table, index;
-    if (table.open(tablePath, ShareMode::Shared) != OpenStatus::Opened ||
-        index.open(indexPath, ShareMode::Shared) != OpenStatus::Opened || records == 0)
+    DbfFile table(tablePath, ShareMode::Shared, LockProtocol::Clipper, 0);
+    SharedFile index;
+    const std::uint32_t records = table.currentRecordCount();
+    if (index.open(indexPath, ShareMode::Shared) != OpenStatus::Opened || records == 0)
         return 0;
-    std::string header;
-    table.readAt(0, 12, header);
-    const auto le16 = [&](int at) { return unsigned(std::uint8_t(header[at])) | unsigned(std::uint8_t(header[at + 1])) << 8; };
-    const unsigned headerLength = le16(8), recordLength = le16(10);
-    constexpr std::uint64_t IndexByte = 1000000000;
     std::mt19937 random(7);
     std::string record;
     const auto start = Clock::now();
     for (std::size_t i = 0; i < rounds; ++i) {
-        index.tryLock(IndexByte, 1);
-        index.unlock(IndexByte, 1);
-        table.readAt(headerLength + std::uint64_t(random() % records) * recordLength, recordLength, record);
+        cdx::lockIndex(index, LockProtocol::Clipper);
+        cdx::unlockIndex(index, LockProtocol::Clipper);
+        table.readRawRecord(random() % records + 1, record);
     }
     return rounds / secondsSince(start);
 }
@@ -192,9 +189,8 @@ void RandomInvoiceSeeks(benchmark::State& state)
         if (found != sought.size())
             state.SkipWithError("a seek missed an existing invoice");
     }
-    const std::uint32_t records = data.Faktury.recordCount();
     data.CloseFak();
-    state.counters["protocol_floor_per_s"] = protocolFloorPerSecond(data.Faktury.filePath(), records, sought.size());
+    state.counters["protocol_floor_per_s"] = protocolFloorPerSecond(data.Faktury.filePath(), sought.size());
 }
 
 void JournalWalkInDocumentOrder(benchmark::State& state)

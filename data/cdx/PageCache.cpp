@@ -35,12 +35,8 @@ bool PageCache::validate()
 std::array<unsigned char, 4> PageCache::readCounter()
 {
     std::array<unsigned char, 4> counter{};
-    if (header_.read(CounterOffset, counter.size(), counter.data()))
-        return counter;
-    std::string head;
-    if (!file_.readAt(CounterOffset, counter.size(), head))
-        throw Error("Cannot read " + file_.path());
-    std::memcpy(counter.data(), head.data(), std::min(head.size(), counter.size()));
+    if (!header_.read(CounterOffset, counter.size(), counter.data()))
+        read(CounterOffset, counter.data(), counter.size());
     return counter;
 }
 
