@@ -27,6 +27,17 @@ struct Node {
 
     bool isLeaf() const { return attributes & AttributeLeaf; }
     bool isRoot() const { return attributes & AttributeRoot; }
+
+    // Asks for every cache line of the entries at once, so that a binary
+    // search waits for memory about once per node instead of once per probe.
+    void prefetchEntries() const
+    {
+        constexpr std::size_t CacheLine = 64;
+        const char* begin = reinterpret_cast<const char*>(entries.data());
+        const char* end = reinterpret_cast<const char*>(entries.data() + entries.size());
+        for (const char* line = begin; line < end; line += CacheLine)
+            __builtin_prefetch(line);
+    }
 };
 
 // What decoding and encoding a node needs to know about its tree.

@@ -18,7 +18,7 @@ PageCache::PageCache(SharedFile& file) : file_(file) {}
 bool PageCache::validate()
 {
     if (!mappingTried_) {
-        header_.map(file_);
+        headerPage_.map(file_, HeaderSize);
         mappingTried_ = true;
     }
     const std::array<unsigned char, 4> counter = readCounter();
@@ -35,7 +35,7 @@ bool PageCache::validate()
 std::array<unsigned char, 4> PageCache::readCounter()
 {
     std::array<unsigned char, 4> counter{};
-    if (!header_.read(CounterOffset, counter.size(), counter.data()))
+    if (!headerPage_.read(CounterOffset, counter.size(), counter.data()))
         read(CounterOffset, counter.data(), counter.size());
     return counter;
 }

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "data/cdx/Node.h"
-#include "platform/MappedHeader.h"
+#include "platform/MappedFile.h"
 #include "platform/SharedFile.h"
 
 namespace tarvela::cdx {
@@ -51,7 +51,7 @@ private:
     void drop();
 
     SharedFile& file_;
-    MappedHeader header_;
+    MappedFile headerPage_;
     bool mappingTried_ = false;
     std::uint64_t length_ = 0;
     std::array<unsigned char, 4> counter_{};

@@ -51,6 +51,7 @@ public:
         for (int depth = 0;; ++depth) {
             const auto& current = enter(offset, depth, budget);
             const auto& entries = current->entries;
+            current->prefetchEntries();
             const auto found = std::partition_point(entries.begin(), entries.end(),
                                                     [&](const Entry& e) { return !reached(e); });
             const auto index = static_cast<std::size_t>(found - entries.begin());

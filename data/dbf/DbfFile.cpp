@@ -75,10 +75,30 @@ void DbfFile::readRawRecords(std::uint32_t first, std::uint32_t count, std::stri
         fail(recordReadFailed);
     const std::uint64_t offset = header_.headerLength() + std::uint64_t(first - 1) * header_.recordLength();
     const std::uint64_t length = std::uint64_t(count) * header_.recordLength();
+    if (readMapped(offset, length, bytes))
+        return;
     if (!file_.readAt(offset, length, bytes))
         fail(readFailed);
     if (bytes.size() != length)
         fail(recordReadFailed);
+}
+
+// False sends the caller to read the file: no mapping here, or the file was
+// cut short beneath it (the read then reports what is missing).
+bool DbfFile::readMapped(std::uint64_t offset, std::uint64_t length, std::string& bytes)
+{
+    const std::uint64_t end = offset + length;
+    if (end > mapping_.length()) {
+        // Room to grow, so that appends do not map the file again every time.
+        if (mappingRefused_ || !mapping_.map(file_, end + end / 4)) {
+            mappingRefused_ = true;
+            return false;
+        }
+    }
+    bytes.resize(length);
+    // The rest of the file's last page reads as zeros, so a range ending in a
+    // zero byte may reach past the end: the file itself tells.
+    return mapping_.read(offset, length, reinterpret_cast<unsigned char*>(bytes.data())) && bytes.back() != '\0';
 }
 
 void DbfFile::requireWritable() const

@@ -1,5 +1,6 @@
 // One open DBF file: its header, its raw records (code page 852, status byte
-// first) and the locks of its lock protocol. Every write rewrites the header
+// first) and the locks of its lock protocol. Records are read through a
+// mapping of the file where the file system allows, without a system call. Every write rewrites the header
 // (date, count, change stamp, user number); an append runs under the header
 // lock. A table holds at most one record lock, counted; the caller releases
 // each lock as often as it took it.
@@ -12,6 +13,7 @@
 #include "data/cdx/RecordSource.h"
 #include "data/dbf/DbfHeader.h"
 #include "data/dbf/LockRanges.h"
+#include "platform/MappedFile.h"
 #include "platform/SharedFile.h"
 
 namespace tarvela {
@@ -58,8 +60,11 @@ private:
     void lockHeader();
     void unlockHeader();
     void rereadHeaderPrefix();
+    bool readMapped(std::uint64_t offset, std::uint64_t length, std::string& bytes);
 
     SharedFile file_;
+    MappedFile mapping_;
+    bool mappingRefused_ = false;
     DbfHeader header_;
     LockProtocol protocol_;
     std::uint32_t userNumber_;

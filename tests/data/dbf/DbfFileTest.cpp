@@ -76,6 +76,43 @@ TEST_F(DbfFileTest, CountIsTakenAgainWhenAskedForARecordNotYetKnown)
     EXPECT_EQ(file.knownRecordCount(), 3u);
 }
 
+TEST_F(DbfFileTest, ReadsShowAnotherOpeningsChangesAppendsAndCuts)
+{
+    DbfFile file(path, ShareMode::Shared, LockProtocol::Clipper, 0);
+    SharedFile other;
+    ASSERT_EQ(other.open(path, ShareMode::Shared), OpenStatus::Opened);
+    std::string record;
+    file.readRawRecord(1, record);
+    EXPECT_EQ(record, " A       1");
+
+    ASSERT_TRUE(other.writeAt(headerLength, " Z       9"));
+    file.readRawRecord(1, record);
+    EXPECT_EQ(record, " Z       9");
+
+    // Far past what was there when the file was first read.
+    std::string appended;
+    for (int i = 0; i < 3000; ++i)
+        appended += " N    " + std::to_string(1000 + i);
+    ASSERT_TRUE(other.writeAt(headerLength + 2 * recordLength, appended));
+    file.readRawRecord(3002, record);
+    EXPECT_EQ(record, " N    3999");
+
+    // A record that really ends in a zero byte.
+    ASSERT_TRUE(other.writeAt(headerLength + recordLength, std::string(" B      2\0", recordLength)));
+    file.readRawRecord(2, record);
+    EXPECT_EQ(record, std::string(" B      2\0", recordLength));
+
+    for (const std::uint64_t length : {headerLength + recordLength + 5, std::size_t{0}}) {
+        ASSERT_TRUE(other.truncate(length));
+        try {
+            file.readRawRecord(2, record);
+            FAIL() << "cut to " << length;
+        } catch (const Error& error) {
+            EXPECT_EQ(std::string(error.what()), "Chyba při čtení záznamu v souboru " + path);
+        }
+    }
+}
+
 TEST_F(DbfFileTest, AppendWritesRecordEndMarkAndHeader)
 {
     DbfFile file(path, ShareMode::Shared, LockProtocol::Clipper, 0);

@@ -1,4 +1,4 @@
-#include "platform/MappedHeader.h"
+#include "platform/MappedFile.h"
 
 #include <atomic>
 #include <csetjmp>
@@ -13,8 +13,6 @@
 namespace tarvela {
 
 namespace {
-
-constexpr std::size_t MappedLength = 4096;
 
 // File systems whose shared mappings share the page cache with every reader
 // and writer on this computer. Network file systems and overlays are left out.
@@ -37,8 +35,8 @@ bool isLocalFileSystem(int fd)
     }
 }
 
-// A file cut to nothing by another program turns a read of the mapping into
-// SIGBUS; the guarded read jumps back and reports failure instead.
+// A read past the end of the file, which another program may have cut short,
+// raises SIGBUS; the guarded read jumps back and reports failure instead.
 thread_local sigjmp_buf* volatile activeGuard = nullptr;
 
 void onBusError(int signal)
@@ -63,27 +61,27 @@ void installBusErrorHandler()
 
 } // namespace
 
-MappedHeader::~MappedHeader()
+MappedFile::~MappedFile()
 {
     unmap();
 }
 
-bool MappedHeader::map(const SharedFile& file)
+bool MappedFile::map(const SharedFile& file, std::size_t length)
 {
     unmap();
     const int fd = file.descriptor();
-    if (fd < 0 || !isLocalFileSystem(fd))
+    if (fd < 0 || length == 0 || !isLocalFileSystem(fd))
         return false;
-    void* address = mmap(nullptr, MappedLength, PROT_READ, MAP_SHARED, fd, 0);
+    void* address = mmap(nullptr, length, PROT_READ, MAP_SHARED, fd, 0);
     if (address == MAP_FAILED)
         return false;
     installBusErrorHandler();
     address_ = static_cast<const unsigned char*>(address);
-    length_ = MappedLength;
+    length_ = length;
     return true;
 }
 
-void MappedHeader::unmap()
+void MappedFile::unmap()
 {
     if (address_)
         munmap(const_cast<unsigned char*>(address_), length_);
@@ -91,7 +89,7 @@ void MappedHeader::unmap()
     length_ = 0;
 }
 
-bool MappedHeader::read(std::size_t offset, std::size_t size, unsigned char* into) const
+bool MappedFile::read(std::size_t offset, std::size_t size, unsigned char* into) const
 {
     if (!address_ || offset > length_ || size > length_ - offset)
         return false;
