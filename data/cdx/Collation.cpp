@@ -73,11 +73,16 @@ int compareCollated(std::string_view a, std::string_view b)
     return a.size() < b.size() ? -1 : 1;
 }
 
+void writeWeights(std::string_view key, char* into)
+{
+    for (const char c : key)
+        *into++ = static_cast<char>(Weights[static_cast<unsigned char>(c)]);
+}
+
 std::string toWeights(std::string_view key)
 {
     std::string weights(key.size(), '\0');
-    for (std::size_t i = 0; i < key.size(); ++i)
-        weights[i] = static_cast<char>(Weights[static_cast<unsigned char>(key[i])]);
+    writeWeights(key, weights.data());
     return weights;
 }
 

@@ -16,6 +16,8 @@ int compareCollated(std::string_view a, std::string_view b);
 // The key mapped to its weights: plain byte comparison of two such strings
 // gives the collation order, which makes sorting cheap.
 std::string toWeights(std::string_view key);
+// The same into a buffer of the key's size.
+void writeWeights(std::string_view key, char* into);
 
 // Search keys and range bounds lose their trailing blanks before comparing.
 std::string_view withoutTrailingBlanks(std::string_view key);

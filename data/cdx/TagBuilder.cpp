@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <numeric>
 
 #include "data/cdx/Collation.h"
 #include "data/cdx/InteriorNode.h"
@@ -23,27 +22,68 @@ void KeyList::add(std::string_view key, std::uint32_t record)
     records_.push_back(record);
 }
 
+namespace {
+
+// What the sort moves: the first sixteen bytes of a key's sort form as two
+// big-endian words, so that most comparisons are two integer comparisons and
+// never leave the array; longer keys that agree there are compared in full.
+struct SortItem {
+    std::uint64_t head = 0;
+    std::uint64_t next = 0;
+    std::uint32_t record = 0;
+    std::uint32_t position = 0;
+};
+
+std::uint64_t bigEndianWord(const char* bytes, std::size_t available)
+{
+    std::uint64_t word = 0;
+    for (std::size_t i = 0; i < 8; ++i)
+        word = word << 8 | (i < available ? static_cast<unsigned char>(bytes[i]) : 0u);
+    return word;
+}
+
+} // namespace
+
 std::vector<std::uint32_t> storedOrder(const KeyList& keys, bool collated, bool unique, bool descending)
 {
     const std::size_t length = keys.keyLength();
-    // Weights compare like plain bytes, so the sort needs only memcmp.
-    std::string sortKeys;
-    sortKeys.reserve(keys.size() * length);
-    for (std::size_t i = 0; i < keys.size(); ++i)
-        sortKeys += collated ? toWeights(keys.key(i)) : std::string(keys.key(i));
-    const auto sortKey = [&](std::uint32_t i) { return sortKeys.data() + std::size_t(i) * length; };
-    std::vector<std::uint32_t> order(keys.size());
-    std::iota(order.begin(), order.end(), 0u);
-    std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
-        const int byKey = std::memcmp(sortKey(a), sortKey(b), length);
-        return byKey != 0 ? byKey < 0 : keys.record(a) < keys.record(b);
+    // Weights compare like plain bytes, so the sort needs only integer
+    // comparisons and memcmp. Only keys longer than the two words are kept whole.
+    std::string sortKey(length, '\0');
+    std::string longKeys(length > 16 ? keys.size() * length : 0, '\0');
+    std::vector<SortItem> items(keys.size());
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        const std::string_view key = keys.key(i);
+        if (collated)
+            writeWeights(key, sortKey.data());
+        else
+            sortKey.assign(key);
+        if (length > 16)
+            std::memcpy(longKeys.data() + i * length, sortKey.data(), length);
+        items[i] = {bigEndianWord(sortKey.data(), length), length > 8 ? bigEndianWord(sortKey.data() + 8, length - 8) : 0,
+                    keys.record(i), static_cast<std::uint32_t>(i)};
+    }
+    const auto compareKeys = [&](const SortItem& a, const SortItem& b) {
+        if (a.head != b.head)
+            return a.head < b.head ? -1 : 1;
+        if (a.next != b.next)
+            return a.next < b.next ? -1 : 1;
+        if (length <= 16)
+            return 0;
+        return std::memcmp(longKeys.data() + std::size_t(a.position) * length + 16,
+                           longKeys.data() + std::size_t(b.position) * length + 16, length - 16);
+    };
+    std::sort(items.begin(), items.end(), [&](const SortItem& a, const SortItem& b) {
+        const int byKey = compareKeys(a, b);
+        return byKey != 0 ? byKey < 0 : a.record < b.record;
     });
     if (unique) {
-        const auto end = std::unique(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
-            return std::memcmp(sortKey(a), sortKey(b), length) == 0;
-        });
-        order.erase(end, order.end());
+        const auto end = std::unique(items.begin(), items.end(),
+                                     [&](const SortItem& a, const SortItem& b) { return compareKeys(a, b) == 0; });
+        items.erase(end, items.end());
     }
+    std::vector<std::uint32_t> order(items.size());
+    std::transform(items.begin(), items.end(), order.begin(), [](const SortItem& item) { return item.position; });
     if (descending)
         std::reverse(order.begin(), order.end());
     return order;
@@ -70,6 +110,16 @@ std::vector<std::size_t> leafEnds(const KeyList& keys, const std::vector<std::ui
     return ends;
 }
 
+std::size_t treePages(std::size_t leaves, std::size_t capacity)
+{
+    std::size_t pages = leaves;
+    for (std::size_t level = leaves; level > 1;) {
+        level = (level + capacity - 1) / capacity;
+        pages += level;
+    }
+    return pages;
+}
+
 void appendPage(std::string& buffer, const PageBytes& page)
 {
     buffer.append(reinterpret_cast<const char*>(page.data()), page.size());
@@ -86,6 +136,7 @@ std::uint32_t writeTag(PageCache& cache, const TagHeader& header, char pad, cons
     std::string buffer;
 
     const auto ends = leafEnds(keys, order, format);
+    buffer.reserve(treePages(ends.size(), interiorCapacity(keys.keyLength())) * PageSize);
     std::vector<Entry> level;
     std::size_t begin = 0;
     for (std::size_t leafIndex = 0; leafIndex < ends.size(); ++leafIndex) {

@@ -75,7 +75,9 @@ void DbfFile::readRawRecords(std::uint32_t first, std::uint32_t count, std::stri
         fail(recordReadFailed);
     const std::uint64_t offset = header_.headerLength() + std::uint64_t(first - 1) * header_.recordLength();
     const std::uint64_t length = std::uint64_t(count) * header_.recordLength();
-    if (readMapped(offset, length, bytes))
+    // A block of records costs one system call anyway, and reading it avoids
+    // mapping its pages in one by one.
+    if (count == 1 && readMapped(offset, length, bytes))
         return;
     if (!file_.readAt(offset, length, bytes))
         fail(readFailed);
