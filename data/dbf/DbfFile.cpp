@@ -90,17 +90,26 @@ void DbfFile::readRawRecords(std::uint32_t first, std::uint32_t count, std::stri
 bool DbfFile::readMapped(std::uint64_t offset, std::uint64_t length, std::string& bytes)
 {
     const std::uint64_t end = offset + length;
-    if (end > mapping_.length()) {
-        // Room to grow, so that appends do not map the file again every time.
-        if (mappingRefused_ || !mapping_.map(file_, end + end / 4)) {
-            mappingRefused_ = true;
-            return false;
-        }
-    }
+    if (end > mapping_.length() && !mapThrough(end))
+        return false;
     bytes.resize(length);
     // The rest of the file's last page reads as zeros, so a range ending in a
     // zero byte may reach past the end: the file itself tells.
     return mapping_.read(offset, length, reinterpret_cast<unsigned char*>(bytes.data())) && bytes.back() != '\0';
+}
+
+// Making and tearing down a mapping costs as much as hundreds of reads, so an
+// opening maps its file only once it has read that many single records.
+bool DbfFile::mapThrough(std::uint64_t end)
+{
+    if (mappingRefused_ || (!mapping_.isMapped() && ++readsUnmapped_ < ReadsBeforeMapping))
+        return false;
+    // Room to grow, so that appends do not map the file again every time.
+    if (!mapping_.map(file_, end + end / 4)) {
+        mappingRefused_ = true;
+        return false;
+    }
+    return true;
 }
 
 void DbfFile::requireWritable() const

@@ -1,6 +1,7 @@
 // One open DBF file: its header, its raw records (code page 852, status byte
-// first) and the locks of its lock protocol. Records are read through a
-// mapping of the file where the file system allows, without a system call. Every write rewrites the header
+// first) and the locks of its lock protocol. An opening that reads many
+// single records reads them through a mapping of the file where the file
+// system allows, without a system call. Every write rewrites the header
 // (date, count, change stamp, user number); an append runs under the header
 // lock. A table holds at most one record lock, counted; the caller releases
 // each lock as often as it took it.
@@ -23,6 +24,9 @@ public:
     // Errors: "Nemohu najít soubor %s", "Access denied to file %s", and the
     // refusal of a file that is not a table.
     DbfFile(const std::string& path, ShareMode mode, LockProtocol protocol, std::uint32_t userNumber);
+
+    // Single records read before the file is mapped.
+    static constexpr std::uint32_t ReadsBeforeMapping = 256;
 
     const DbfHeader& header() const { return header_; }
     // The count as last taken from the file length.
@@ -61,10 +65,12 @@ private:
     void unlockHeader();
     void rereadHeaderPrefix();
     bool readMapped(std::uint64_t offset, std::uint64_t length, std::string& bytes);
+    bool mapThrough(std::uint64_t end);
 
     SharedFile file_;
     MappedFile mapping_;
     bool mappingRefused_ = false;
+    std::uint32_t readsUnmapped_ = 0;
     DbfHeader header_;
     LockProtocol protocol_;
     std::uint32_t userNumber_;
