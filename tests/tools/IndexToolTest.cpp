@@ -118,6 +118,22 @@ TEST_F(InvoiceIndex, CheckPassesEveryTag)
     EXPECT_EQ(run.out, "DO1 ok 3\nDAT ok 4\nHOD ok 3\n");
 }
 
+TEST_F(InvoiceIndex, IndexFilesAreNamedInAnyCase)
+{
+    const std::string otherCase = quoted(dir / "fak0001.CDX");
+    ToolRun run = dbf("tags " + otherCase, dir);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out.substr(0, 4), "DO1\t");
+
+    run = dbf("check " + quoted(table()) + " --index " + otherCase, dir);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "DO1 ok 3\nDAT ok 4\nHOD ok 3\n");
+
+    run = dbf("seek " + quoted(table()) + " --index " + otherCase + " --tag DO1 F00012", dir);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "2\n");
+}
+
 TEST_F(InvoiceIndex, CheckFindsARecordChangedBehindTheIndex)
 {
     std::string bytes = readBytes(table());

@@ -45,7 +45,7 @@ int check(std::vector<std::string> args)
     const auto indexOption = takeOption(args, "--index");
     expectArguments(args, 1, "check");
     const fs::path tablePath = fs::absolute(args[0]);
-    const std::string indexPath = indexOption ? fs::absolute(*indexOption).string() : defaultIndexFile(tablePath);
+    const std::string indexPath = indexOption ? resolvePathIgnoringCase(fs::absolute(*indexOption).string()) : defaultIndexFile(tablePath);
     DbfFile table(resolvePathIgnoringCase(tablePath.string()), ShareMode::Shared, LockProtocol::Clipper, 0);
     bool sound = true;
     for (const TagReport& report : checkIndexFile(indexPath, table)) {

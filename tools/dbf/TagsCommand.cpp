@@ -8,6 +8,7 @@
 #include "Command.h"
 #include "data/cdx/IndexFile.h"
 #include "platform/CodePage.h"
+#include "platform/FileNames.h"
 
 namespace tarvela::tool {
 
@@ -27,7 +28,7 @@ std::string tagLine(const cdx::Tag& tag)
 int tags(std::vector<std::string> args)
 {
     expectArguments(args, 1, "tags");
-    const std::string path = std::filesystem::absolute(args[0]).string();
+    const std::string path = resolvePathIgnoringCase(std::filesystem::absolute(args[0]).string());
     // Without the table the expressions are only shown, never evaluated.
     cdx::IndexFile file(path, {}, LockProtocol::Clipper);
     if (!file.lock())
