@@ -1,18 +1,16 @@
 // The named shared block through which a second copy of the program hands
-// its parameters to the running one, and the named semaphore that guards it.
-// Layout (3018 bytes): 0 the running copy's process id (4 bytes), 4 the
-// number of parameters (4 bytes, 0 to 10), 8 ten slots of 301 bytes, each a
-// zero-terminated string of at most 300 bytes. Names carry the user id, so
-// every user has his own. POSIX shared memory and semaphores.
+// its parameters to the running one. Layout (3018 bytes): 0 the running
+// copy's process id (4 bytes), 4 the number of parameters (4 bytes, 0 to 10),
+// 8 ten slots of 301 bytes, each a zero-terminated string of at most 300
+// bytes. Names carry the user id, so every user has his own.
 #pragma once
 
-#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include <semaphore.h>
+#include "platform/SharedBlock.h"
 
 namespace tarvela {
 
@@ -26,49 +24,21 @@ public:
     static std::unique_ptr<InstanceBlock> openOrCreate(const std::string& name);
     // Nothing when no block of that name exists.
     static std::unique_ptr<InstanceBlock> openExisting(const std::string& name);
-    ~InstanceBlock();
-    InstanceBlock(const InstanceBlock&) = delete;
-    InstanceBlock& operator=(const InstanceBlock&) = delete;
 
-    bool existed() const { return existed_; }
+    bool existed() const { return block_->existed(); }
     std::uint32_t owner() const;
     void setOwner(std::uint32_t processId);
     // At most ten parameters, each cut to 300 bytes.
     void writeParameters(const std::vector<std::string>& parameters);
     std::vector<std::string> readParameters() const;
     // Removes the name, so that the next start creates a fresh block.
-    void removeName();
+    void removeName() { block_->removeName(); }
 
 private:
-    InstanceBlock(std::string name, unsigned char* memory, bool existed);
+    explicit InstanceBlock(std::unique_ptr<SharedBlock> block) : block_(std::move(block)) {}
+    static std::unique_ptr<InstanceBlock> over(std::unique_ptr<SharedBlock> block);
 
-    std::string name_;
-    unsigned char* memory_;
-    bool existed_;
+    std::unique_ptr<SharedBlock> block_;
 };
-
-class NamedSemaphore {
-public:
-    // Opens the semaphore or creates it with a count of 0; `fresh` first
-    // removes one left behind by a copy that ended without cleaning up.
-    static std::unique_ptr<NamedSemaphore> create(const std::string& name, bool fresh);
-    static std::unique_ptr<NamedSemaphore> openExisting(const std::string& name);
-    ~NamedSemaphore();
-    NamedSemaphore(const NamedSemaphore&) = delete;
-    NamedSemaphore& operator=(const NamedSemaphore&) = delete;
-
-    bool wait(std::chrono::milliseconds timeout);
-    void release();
-    void removeName();
-
-private:
-    NamedSemaphore(std::string name, sem_t* semaphore);
-
-    std::string name_;
-    sem_t* semaphore_;
-};
-
-// "/<name>.<uid>": one object per executable file name and user.
-std::string instanceObjectName(const std::string& baseName);
 
 } // namespace tarvela

@@ -3,25 +3,13 @@
 #include <QString>
 #include <algorithm>
 
-#include "data/TData.h"
+#include "data/company/TData.h"
+#include "data/table/ScopedTableOpen.h"
+#include "platform/Text.h"
 
 namespace tarvela {
 
 namespace {
-
-std::string trimmed(const std::string& text)
-{
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-std::string trimmedRight(std::string text)
-{
-    text.erase(text.find_last_not_of(' ') + 1);
-    return text;
-}
 
 std::string journalDateMessage(DayNumber day)
 {
@@ -29,13 +17,6 @@ std::string journalDateMessage(DayNumber day)
 }
 
 } // namespace
-
-std::string upperAsciiLetters(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
-    return text;
-}
 
 std::string loginNameOf(const std::string& logonName)
 {
@@ -55,8 +36,7 @@ LoginOutcome Login::run(CurrentUser& user)
     try {
         return runByLogonName(user);
     } catch (const std::exception&) {
-        data_.Uzivatele.close();
-        data_.Denik.close();
+        // The tables were closed on the way out, as the reindexing needs.
         data_.Index();
         return user.Code.empty() ? LoginOutcome::NotLoggedIn : LoginOutcome::LoggedIn;
     }
@@ -65,13 +45,11 @@ LoginOutcome Login::run(CurrentUser& user)
 bool Login::findUser(const std::string& loginName, CurrentUser& user)
 {
     DbfTable& users = data_.Uzivatele;
-    if (!users.isOpen())
-        users.open();
     if (!users.locate({"USR_LNA"}, {FieldValue(loginName)}))
         return false;
-    user.FullName = trimmedRight(users.asString("USR_NAC"));
-    user.Code = trimmedRight(users.asString("USR_KOD"));
-    user.Group = trimmedRight(users.asString("USR_GRP"));
+    user.FullName = withoutTrailingBlanks(users.asString("USR_NAC"));
+    user.Code = withoutTrailingBlanks(users.asString("USR_KOD"));
+    user.Group = withoutTrailingBlanks(users.asString("USR_GRP"));
     return true;
 }
 
@@ -80,41 +58,39 @@ LoginOutcome Login::runByDialog(CurrentUser& user)
     const auto answer = askLogin_();
     if (!answer)
         return LoginOutcome::EndProgram;
+    ScopedTableOpen users(data_.Uzivatele);
     CurrentUser found;
-    if (!findUser(upperAsciiLetters(answer->name), found)) {
-        data_.Uzivatele.close();
+    if (!findUser(upperAscii(answer->name), found))
         return LoginOutcome::EndProgram;
-    }
-    const std::string stored = trimmed(upperAsciiLetters(data_.Uzivatele.asString("USR_PSW")));
-    if (stored != trimmed(upperAsciiLetters(answer->password))) {
+    const std::string stored = trimmed(upperAscii(data_.Uzivatele.asString("USR_PSW")));
+    if (stored != trimmed(upperAscii(answer->password))) {
         data_.ui().showMessage("Neplatné heslo !!!");
-        data_.Uzivatele.close();
         return LoginOutcome::EndProgram;
     }
     user = found;
+    users.keepOpen();  // the dialog path leaves the users table open after a success
     return LoginOutcome::LoggedIn;
 }
 
 LoginOutcome Login::runByLogonName(CurrentUser& user)
 {
-    LoginOutcome outcome = LoginOutcome::LoggedIn;
-    if (!findUser(loginNameOf(logonName_), user)) {
-        data_.Uzivatele.close();
-        outcome = runByDialog(user);
+    {
+        ScopedTableOpen users(data_.Uzivatele);
+        if (!findUser(loginNameOf(logonName_), user) && runByDialog(user) == LoginOutcome::EndProgram)
+            return LoginOutcome::EndProgram;
     }
-    data_.Uzivatele.close();
-    if (outcome == LoginOutcome::EndProgram)
-        return outcome;
     return checkJournalDate();
 }
 
 LoginOutcome Login::checkJournalDate()
 {
     DbfTable& journal = data_.Denik;
-    journal.open();
-    journal.last();
-    const DayNumber last = journal.eof() ? 0 : journal.asDate("DEN_DAT");
-    journal.close();
+    DayNumber last = 0;
+    {
+        ScopedTableOpen opened(journal);
+        journal.last();
+        last = journal.eof() ? 0 : journal.asDate("DEN_DAT");
+    }
     if (last > today_) {
         data_.ui().showMessage(journalDateMessage(last));
         return LoginOutcome::EndProgram;

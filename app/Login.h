@@ -37,6 +37,7 @@ private:
     LoginOutcome runByDialog(CurrentUser& user);
     LoginOutcome runByLogonName(CurrentUser& user);
     LoginOutcome checkJournalDate();
+    // Positions the open users table on the login name.
     bool findUser(const std::string& loginName, CurrentUser& user);
 
     TData& data_;
@@ -45,8 +46,6 @@ private:
     DayNumber today_;
 };
 
-// Upper case of the letters a to z only, as the users table is compared.
-std::string upperAsciiLetters(std::string text);
 // The logon name as it is looked up: trimmed, at most 10 characters, upper case.
 std::string loginNameOf(const std::string& logonName);
 

@@ -1,10 +1,10 @@
 #include "app/ReportCommands.h"
 
-#include "app/NotAvailable.h"
-#include "app/WindowPlacement.h"
-#include "commission/dialogs/TSesNevProvizeForm.h"
-#include "commission/dialogs/TSesProvCelForm.h"
-#include "commission/dialogs/TSesProvizeForm.h"
+#include "gui/NotAvailable.h"
+#include "gui/WindowPlacement.h"
+#include "screens/reports/TSesNevProvizeForm.h"
+#include "screens/reports/TSesProvCelForm.h"
+#include "screens/reports/TSesProvizeForm.h"
 #include "controls/TEditOrvo.h"
 #include "controls/TPelzarDateEdit.h"
 

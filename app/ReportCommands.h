@@ -5,7 +5,7 @@
 
 #include <QObject>
 
-#include "commission/dialogs/ReportRuns.h"
+#include "commission/ReportRuns.h"
 
 class QWidget;
 

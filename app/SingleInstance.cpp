@@ -3,9 +3,10 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QWidget>
-#include <unistd.h>
+#include <QCoreApplication>
 
 #include "app/InstanceBlock.h"
+#include "platform/NamedSemaphore.h"
 #include "platform/Error.h"
 
 namespace tarvela {
@@ -18,7 +19,7 @@ int guardCount = 0;
 
 std::string semaphoreName(const QString& baseName)
 {
-    return instanceObjectName(baseName.toStdString() + "Sem");
+    return perUserObjectName(baseName.toStdString() + "Sem");
 }
 
 } // namespace
@@ -34,7 +35,7 @@ SingleInstance::SingleInstance(QString baseName, QObject* parent)
 SingleInstance::~SingleInstance()
 {
     --guardCount;
-    if (block_ != nullptr && isFirstCopy() && block_->owner() == static_cast<std::uint32_t>(getpid())) {
+    if (block_ != nullptr && isFirstCopy() && block_->owner() == static_cast<std::uint32_t>(QCoreApplication::applicationPid())) {
         block_->removeName();
         if (semaphore_ != nullptr)
             semaphore_->removeName();
@@ -48,7 +49,7 @@ QString SingleInstance::serverName(const QString& baseName, std::uint32_t proces
 
 bool SingleInstance::start(const QStringList& parameters)
 {
-    block_ = InstanceBlock::openOrCreate(instanceObjectName(baseName_.toStdString()));
+    block_ = InstanceBlock::openOrCreate(perUserObjectName(baseName_.toStdString()));
     if (block_ == nullptr)
         return false;
     if (!block_->existed()) {
@@ -63,7 +64,7 @@ bool SingleInstance::start(const QStringList& parameters)
 
 void SingleInstance::becomeFirstCopy(bool freshSemaphore)
 {
-    const auto processId = static_cast<std::uint32_t>(getpid());
+    const auto processId = static_cast<std::uint32_t>(QCoreApplication::applicationPid());
     server_ = new QLocalServer(this);
     const QString name = serverName(baseName_, processId);
     QLocalServer::removeServer(name);

@@ -10,16 +10,17 @@
 #include <filesystem>
 
 #include "app/AlwaysOnTop.h"
-#include "app/NotAvailable.h"
+#include "gui/NotAvailable.h"
 #include "app/ReportCommands.h"
 #include "app/SingleInstance.h"
 #include "app/StatusPanes.h"
 #include "app/ToolbarPictures.h"
 #include "app/UserRights.h"
-#include "app/WindowPlacement.h"
-#include "data/TData.h"
+#include "gui/WindowPlacement.h"
+#include "data/company/TData.h"
+#include "data/table/ScopedTableOpen.h"
 #include "platform/FileNames.h"
-#include "screens/TPrehledObchZas.h"
+#include "screens/salesmen/TPrehledObchZas.h"
 
 namespace tarvela {
 
@@ -64,10 +65,9 @@ void TZakladni::showTitleAndUser(const UserRights& rights)
     panes_->setUserName(QString::fromStdString(rights.currentUser().FullName));
     guarded([this] {
         DbfTable& owner = data_.Vlastnik;
-        owner.open();
+        ScopedTableOpen opened(owner);
         owner.first();
         const QString name = owner.eof() ? QString() : QString::fromStdString(owner.asString("VLA_NAC")).trimmed();
-        owner.close();
         setWindowTitle(windowTitle() + " - " + name);
     });
 }
@@ -163,17 +163,10 @@ void TZakladni::reindex()
 
 void TZakladni::salesmenList()
 {
-    DbfTable& salesmen = data_.Obchodnici;
-    salesmen.open();
-    try {
-        TPrehledObchZas list(this, data_);
-        placeAt(list, *this, 70, 30);
-        list.exec();
-    } catch (...) {
-        salesmen.close();
-        throw;
-    }
-    salesmen.close();
+    ScopedTableOpen salesmen(data_.Obchodnici);
+    TPrehledObchZas list(this, data_);
+    placeAt(list, *this, 70, 30);
+    list.exec();
 }
 
 void TZakladni::moveEvent(QMoveEvent* event)

@@ -8,7 +8,7 @@
 #include <functional>
 #include <memory>
 
-#include "commission/dialogs/ReportRuns.h"
+#include "commission/ReportRuns.h"
 
 class QAction;
 

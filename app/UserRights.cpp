@@ -1,12 +1,11 @@
 #include "app/UserRights.h"
 
-#include "data/TData.h"
+#include "data/catalogue/TableCatalogue.h"
+#include "data/company/TData.h"
 
 namespace tarvela {
 
 namespace {
-
-const char* const rightsIndexFile = "Urs0000.cdx";
 
 std::string codeOfThree(std::string code)
 {
@@ -27,7 +26,7 @@ UserRights::~UserRights()
     if (!rights.isOpen())
         return;
     try {
-        rights.detachIndexFile(rightsIndexFile);
+        rights.detachIndexFile(rightsIndexFile());
     } catch (const std::exception&) {
         // The table is closed below either way; nothing is left to repair.
     }
@@ -39,9 +38,14 @@ void UserRights::openRights()
     DbfTable& rights = data_.UziPrava;
     if (!rights.isOpen()) {
         rights.open();
-        rights.attachIndexFile(rightsIndexFile);
+        rights.attachIndexFile(rightsIndexFile());
     }
     rights.selectTag("URT");
+}
+
+std::string UserRights::rightsIndexFile() const
+{
+    return indexFileOf("UziPrava", data_.settings().companyNumber);
 }
 
 int UserRights::findStatus(const std::string& taskCode, const std::string& code, bool& found)

@@ -25,6 +25,7 @@ public:
 private:
     void openRights();
     // The row's answer, or nothing when there is no row for the code.
+    std::string rightsIndexFile() const;
     int findStatus(const std::string& taskCode, const std::string& code, bool& found);
 
     TData& data_;

@@ -18,8 +18,8 @@
 #include <vector>
 
 #include "BenchCompany.h"
-#include "data/IndexCatalogue.h"
-#include "data/TData.h"
+#include "data/catalogue/IndexCatalogue.h"
+#include "data/company/TData.h"
 #include "data/cdx/IndexLock.h"
 #include "data/dbf/DbfFile.h"
 #include "platform/FileNames.h"

@@ -16,7 +16,8 @@
 
 #include "BenchCompany.h"
 #include "commission/TDataSestavy.h"
-#include "data/TData.h"
+#include "data/catalogue/TableCatalogue.h"
+#include "data/company/TData.h"
 
 namespace {
 
@@ -53,7 +54,7 @@ public:
             invoices_.resize(std::stoul(limit));
         // As the settlement run leaves it: DelProv open on its document tag.
         data_.DelProv.open();
-        data_.DelProv.attachIndexFile("Dpr" + data_.settings().companyNumber + ".cdx");
+        data_.DelProv.attachIndexFile(indexFileOf("DelProv", data_.settings().companyNumber));
         data_.DelProv.selectTag("DO1");
         reports_.DokladObsahFak.open();
     }
@@ -74,7 +75,7 @@ public:
     void commissionOfEveryInvoice()
     {
         for (const Invoice& invoice : invoices_) {
-            reports_.DokladObsahFak.empty();
+            reports_.DokladObsahFak.removeAllRows();
             reports_.GetDokladPro(invoice.number, "004", invoice.issued, invoice.salesman, "300", "", "");
         }
     }

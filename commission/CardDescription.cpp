@@ -1,6 +1,6 @@
 #include "commission/CardDescription.h"
 
-#include "data/DbfTable.h"
+#include "data/table/DbfTable.h"
 
 namespace tarvela {
 

@@ -1,22 +1,20 @@
 #include "commission/CommissionCardIndex.h"
 
-#include "data/DbfTable.h"
+#include "data/catalogue/TableCatalogue.h"
+#include "data/company/TData.h"
 
 namespace tarvela {
 
-namespace {
-const char* const indexFile = "PRK0000.cdx";
-}
-
-CommissionCardIndex::CommissionCardIndex(DbfTable& provKar) : provKar_(provKar)
+CommissionCardIndex::CommissionCardIndex(TData& data)
+    : provKar_(data.ProvKar), indexFile_(indexFileOf("ProvKar", data.settings().companyNumber))
 {
     if (!provKar_.isOpen())
         provKar_.open();
-    provKar_.attachIndexFile(indexFile);
+    provKar_.attachIndexFile(indexFile_);
     try {
         provKar_.selectTag("KOD");
     } catch (...) {
-        provKar_.detachIndexFile(indexFile);
+        provKar_.detachIndexFile(indexFile_);
         throw;
     }
 }
@@ -24,7 +22,7 @@ CommissionCardIndex::CommissionCardIndex(DbfTable& provKar) : provKar_(provKar)
 CommissionCardIndex::~CommissionCardIndex()
 {
     try {
-        provKar_.detachIndexFile(indexFile);
+        provKar_.detachIndexFile(indexFile_);
     } catch (...) {
         // Detaching only releases the file; never hide an error being thrown.
     }

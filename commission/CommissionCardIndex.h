@@ -1,5 +1,5 @@
 // The commission cards of ProvKar, searched by salesman and card through the
-// tag "KOD" of PRK0000.cdx. ProvKar is opened when closed and stays open; the
+// tag "KOD" of its index file. ProvKar is opened when closed and stays open; the
 // index file is attached for the life of this object only.
 #pragma once
 
@@ -8,10 +8,11 @@
 namespace tarvela {
 
 class DbfTable;
+class TData;
 
 class CommissionCardIndex {
 public:
-    explicit CommissionCardIndex(DbfTable& provKar);
+    explicit CommissionCardIndex(TData& data);
     ~CommissionCardIndex();
     CommissionCardIndex(const CommissionCardIndex&) = delete;
     CommissionCardIndex& operator=(const CommissionCardIndex&) = delete;
@@ -22,6 +23,7 @@ public:
 
 private:
     DbfTable& provKar_;
+    std::string indexFile_;
 };
 
 } // namespace tarvela

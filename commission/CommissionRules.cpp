@@ -1,6 +1,6 @@
 #include "commission/CommissionRules.h"
 
-#include "data/Rounding.h"
+#include "data/documents/Rounding.h"
 
 namespace tarvela {
 

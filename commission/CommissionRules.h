@@ -4,7 +4,7 @@
 #pragma once
 
 #include "commission/CommissionTerms.h"
-#include "data/MemTable.h"
+#include "data/mem/MemTable.h"
 
 namespace tarvela {
 

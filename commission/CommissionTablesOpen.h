@@ -4,7 +4,7 @@
 // open; the others are closed when the pass ends, also on failure.
 #pragma once
 
-#include "data/ScopedTableOpen.h"
+#include "data/table/ScopedTableOpen.h"
 
 namespace tarvela {
 

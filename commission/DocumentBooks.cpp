@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <functional>
 
-#include "data/DbfTable.h"
-#include "data/DocumentRows.h"
+#include "data/table/DbfTable.h"
+#include "data/documents/DocumentRows.h"
+#include "platform/Text.h"
 
 namespace tarvela {
 

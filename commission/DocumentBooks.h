@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "commission/SalesmanShares.h"
-#include "data/PaymentStatus.h"
+#include "data/documents/PaymentStatus.h"
 
 namespace tarvela {
 

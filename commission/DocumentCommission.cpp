@@ -8,7 +8,7 @@ void computeDocumentCommission(TDataSestavy& sestavy, const DocumentHeader& head
                                const std::string& salesman, CommissionRates rates)
 {
     sestavy.DokladObsahFak.open();
-    sestavy.DokladObsahFak.empty();
+    sestavy.DokladObsahFak.removeAllRows();
     if (rates == CommissionRates::ProductGroups)
         sestavy.GetDokladPro(header.number, salesCodesOf(kind), header.issueDate, salesman, kTradeDiscountCodes,
                              "", "");

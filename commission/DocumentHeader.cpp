@@ -1,6 +1,6 @@
 #include "commission/DocumentHeader.h"
 
-#include "data/DbfTable.h"
+#include "data/table/DbfTable.h"
 
 namespace tarvela {
 

@@ -1,6 +1,6 @@
 #include "commission/DokladObsahFak.h"
 
-#include "data/DocumentRowFields.h"
+#include "data/documents/DocumentRowFields.h"
 
 namespace tarvela {
 

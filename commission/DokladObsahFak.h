@@ -2,7 +2,7 @@
 // variant, in the order each first appeared in the journal.
 #pragma once
 
-#include "data/MemTable.h"
+#include "data/mem/MemTable.h"
 
 namespace tarvela {
 

@@ -6,9 +6,11 @@
 #include "commission/JournalLine.h"
 #include "commission/RowFolding.h"
 #include "commission/SplitRecord.h"
-#include "data/DocumentJournal.h"
-#include "data/DocumentRows.h"
-#include "data/ScopedTableOpen.h"
+#include "data/catalogue/TableCatalogue.h"
+#include "data/documents/DocumentJournal.h"
+#include "data/documents/DocumentRows.h"
+#include "data/table/ScopedTableOpen.h"
+#include "platform/Text.h"
 
 namespace tarvela {
 
@@ -19,14 +21,14 @@ const char* const missingGroupMessage = "Nenalezena skupina u karty ";
 CommissionTerms termsOf(TData& data, const std::string& document, const std::string& salesman)
 {
     CommissionTerms terms;
-    const std::string splitIndex = "Dpr" + data.settings().companyNumber + ".cdx";
+    const std::string splitIndex = indexFileOf("DelProv", data.settings().companyNumber);
     if (const auto split = findSplitRecord(data.DelProv, splitIndex, document, salesman)) {
         terms.commissionShare = split->commissionPercent / 100;
         terms.turnoverShare = split->turnoverPercent / 100;
         terms.type = split->type;
         terms.fixedRate = split->fixedRate;
     }
-    ScopedTableOpen salesmen(data.Obchodnici, [&] { data.Obchodnici.open(); }, [&] { data.Obchodnici.close(); });
+    ScopedTableOpen salesmen(data.Obchodnici);
     if (data.Obchodnici.locate({"OBC_KOD"}, {withoutTrailingBlanks(salesman)})) {
         terms.discountLimit = data.Obchodnici.asFloat("OBC_LIM");
         terms.reductionCoefficient = data.Obchodnici.asFloat("OBC_KRA");
@@ -61,7 +63,7 @@ void TDataSestavy::GetDokladPro(const std::string& document, const std::string& 
     const OperationCodeLists codes{salesCodes, tradeDiscountCodes, quantityDiscountCodes, specialDiscountCodes};
     const CommissionTerms terms = termsOf(data_, document, salesman);
     const bool describesCards = terms.type == groupRateType || terms.type == fixedRateType;
-    ScopedTableOpen groups(data_.SortiSkup, [&] { data_.SortiSkup.open(); }, [&] { data_.SortiSkup.close(); });
+    ScopedTableOpen groups(data_.SortiSkup);
     DokladObsahFak.open();
 
     forEachJournalLine(data_, document, [&] {

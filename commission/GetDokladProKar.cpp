@@ -7,7 +7,7 @@
 #include "commission/CommissionRules.h"
 #include "commission/JournalLine.h"
 #include "commission/RowFolding.h"
-#include "data/DocumentJournal.h"
+#include "data/documents/DocumentJournal.h"
 
 namespace tarvela {
 
@@ -17,7 +17,7 @@ void TDataSestavy::GetDokladProKar(const std::string& document, const std::strin
                                    const std::string& specialDiscountCodes)
 {
     const OperationCodeLists codes{salesCodes, tradeDiscountCodes, quantityDiscountCodes, specialDiscountCodes};
-    CommissionCardIndex commissionCards(data_.ProvKar);
+    CommissionCardIndex commissionCards(data_);
     DokladObsahFak.open();
 
     forEachJournalLine(data_, document, [&] {

@@ -2,7 +2,7 @@
 // closed (its rows dropped) when the run ends, however it ends.
 #pragma once
 
-#include "data/MemTable.h"
+#include "data/mem/MemTable.h"
 
 namespace tarvela {
 
@@ -11,7 +11,7 @@ public:
     explicit MemTableForRun(MemTable& table) : table_(table)
     {
         table_.open();
-        table_.empty();
+        table_.removeAllRows();
     }
     ~MemTableForRun() { table_.close(); }
     MemTableForRun(const MemTableForRun&) = delete;

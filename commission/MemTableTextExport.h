@@ -7,7 +7,7 @@
 
 #include <filesystem>
 
-#include "data/MemTable.h"
+#include "data/mem/MemTable.h"
 #include "report/TextExport.h"
 
 namespace tarvela {

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "commission/DocumentHeader.h"
-#include "data/PaymentStatus.h"
+#include "data/documents/PaymentStatus.h"
 
 namespace tarvela {
 

@@ -1,6 +1,6 @@
 #include "commission/ReportSalesman.h"
 
-#include "data/DbfTable.h"
+#include "data/table/DbfTable.h"
 
 namespace tarvela {
 

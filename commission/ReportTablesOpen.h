@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "data/ScopedTableOpen.h"
+#include "data/table/ScopedTableOpen.h"
 
 namespace tarvela {
 

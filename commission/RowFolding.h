@@ -8,7 +8,7 @@
 
 #include "commission/JournalLine.h"
 #include "commission/OperationCodes.h"
-#include "data/MemTable.h"
+#include "data/mem/MemTable.h"
 
 namespace tarvela {
 

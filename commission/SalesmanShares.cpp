@@ -4,7 +4,8 @@
 
 #include "commission/CommissionTerms.h"
 #include "commission/DocumentHeader.h"
-#include "data/DocumentRows.h"
+#include "data/documents/DocumentRows.h"
+#include "platform/Text.h"
 
 namespace tarvela {
 

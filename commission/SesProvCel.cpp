@@ -20,7 +20,6 @@
 #include "commission/MemTableTextExport.h"
 #include "commission/PaymentTerms.h"
 #include "commission/ReportSalesman.h"
-#include "commission/ReportStart.h"
 #include "commission/ReportTablesOpen.h"
 #include "commission/SalesmanShares.h"
 
@@ -47,9 +46,9 @@ std::vector<SalesmanTotal> readSalesmen(DbfTable& obchodnici)
 
 class SummaryPass {
 public:
-    SummaryPass(TDataSestavy& sestavy, std::vector<SalesmanTotal>& salesmen)
+    SummaryPass(TDataSestavy& sestavy, std::vector<SalesmanTotal>& salesmen, const SettlementPeriod& period)
         : sestavy_(sestavy), salesmen_(salesmen), payments_(sestavy.data().Vypisy),
-          splits_(sestavy.data().DelProv), period_{sestavy.PeriodFrom, sestavy.PeriodTo}
+          splits_(sestavy.data().DelProv), period_(period)
     {
     }
 
@@ -104,8 +103,7 @@ private:
 void TDataSestavy::SesProvCel(DayNumber from, DayNumber to)
 {
     const ReportTablesOpen tables(data_);
-    PeriodFrom = from;
-    PeriodTo = to;
+    const ReportRequest request{ReportSelector::Summary, {from, to}};
     const MemTableForRun summary(SesProvSkup);
     {
         const BusyCursor busy(data_.ui());
@@ -113,7 +111,7 @@ void TDataSestavy::SesProvCel(DayNumber from, DayNumber to)
         std::vector<SalesmanTotal> salesmen = readSalesmen(data_.Obchodnici);
         {
             const CommissionTablesOpen open(data_);
-            SummaryPass pass(*this, salesmen);
+            SummaryPass pass(*this, salesmen, request.period);
             pass.settle(DocumentKind::Invoice);
             pass.settle(DocumentKind::CreditNote);
         }
@@ -122,7 +120,7 @@ void TDataSestavy::SesProvCel(DayNumber from, DayNumber to)
                 addToSesProvSkup(SesProvSkup, total.salesman.code, "000", total.sums);
         exportToTextFile(SesProvSkup, std::filesystem::path(DocumentsFolder()) / kSummaryFileName);
     }
-    startReport(*this, 3);
+    startReport(request);
 }
 
 } // namespace tarvela

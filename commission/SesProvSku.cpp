@@ -10,7 +10,6 @@
 #include "commission/MemTableForRun.h"
 #include "commission/PaymentTerms.h"
 #include "commission/ReportSalesman.h"
-#include "commission/ReportStart.h"
 #include "commission/ReportTablesOpen.h"
 #include "commission/SalesmanShares.h"
 
@@ -18,12 +17,11 @@ namespace tarvela {
 
 namespace {
 
-void sumByGroup(TDataSestavy& sestavy, const ReportSalesman& salesman, const PaymentBook& payments,
-                const SplitBook& splits, DocumentKind kind)
+void sumByGroup(TDataSestavy& sestavy, const ReportSalesman& salesman, const SettlementPeriod& period,
+                const PaymentBook& payments, const SplitBook& splits, DocumentKind kind)
 {
     TData& data = sestavy.data();
     DbfTable& documents = kind == DocumentKind::Invoice ? data.Faktury : data.Dobropisy;
-    const SettlementPeriod period{sestavy.PeriodFrom, sestavy.PeriodTo};
     for (documents.first(); !documents.eof(); documents.next()) {
         const DocumentHeader header = readDocumentHeader(documents);
         const SalesmanShares shares = sharesOf(header, splits.of(header.number), salesman.code);
@@ -45,8 +43,7 @@ void sumByGroup(TDataSestavy& sestavy, const ReportSalesman& salesman, const Pay
 void TDataSestavy::SesProvSku(const std::string& salesman, DayNumber from, DayNumber to)
 {
     const ReportTablesOpen tables(data_);
-    PeriodFrom = from;
-    PeriodTo = to;
+    const ReportRequest request{ReportSelector::Groups, {from, to}};
     const MemTableForRun groups(SesProvSkup);
     if (!locateSalesman(data_, salesman))
         return;
@@ -56,10 +53,10 @@ void TDataSestavy::SesProvSku(const std::string& salesman, DayNumber from, DayNu
         const CommissionTablesOpen open(data_);
         const PaymentBook payments(data_.Vypisy);
         const SplitBook splits(data_.DelProv);
-        sumByGroup(*this, located, payments, splits, DocumentKind::Invoice);
-        sumByGroup(*this, located, payments, splits, DocumentKind::CreditNote);
+        sumByGroup(*this, located, request.period, payments, splits, DocumentKind::Invoice);
+        sumByGroup(*this, located, request.period, payments, splits, DocumentKind::CreditNote);
     }
-    startReport(*this, 2);
+    startReport(request);
 }
 
 } // namespace tarvela

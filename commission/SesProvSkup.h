@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "data/MemTable.h"
+#include "data/mem/MemTable.h"
 
 namespace tarvela {
 

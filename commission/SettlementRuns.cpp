@@ -4,42 +4,37 @@
 // and no message.
 #include "commission/TDataSestavy.h"
 
-#include "commission/ReportStart.h"
 #include "commission/ReportTablesOpen.h"
 
 namespace tarvela {
 
 namespace {
 
-void runForSalesman(TDataSestavy& sestavy, const std::string& salesman, int selector)
+void runForSalesman(TDataSestavy& sestavy, const std::string& salesman, const ReportRequest& request)
 {
     TData& data = sestavy.data();
     const ReportTablesOpen tables(data);
     data.Faktury.first();
     data.Dobropisy.first();
     if (locateSalesman(data, salesman))
-        startReport(sestavy, selector);
+        sestavy.startReport(request);
 }
 
 } // namespace
 
 void TDataSestavy::SesProvObch(const std::string& salesman, DayNumber from, DayNumber to)
 {
-    PeriodFrom = from;
-    PeriodTo = to;
-    runForSalesman(*this, salesman, 1);
+    runForSalesman(*this, salesman, {ReportSelector::Settlement, {from, to}});
 }
 
 void TDataSestavy::SesProvObchKar(const std::string& salesman, DayNumber from, DayNumber to)
 {
-    PeriodFrom = from;
-    PeriodTo = to;
-    runForSalesman(*this, salesman, 7);
+    runForSalesman(*this, salesman, {ReportSelector::SpecialSettlement, {from, to}});
 }
 
 void TDataSestavy::SesNepProvObch(const std::string& salesman)
 {
-    runForSalesman(*this, salesman, 6);
+    runForSalesman(*this, salesman, {ReportSelector::Disallowed, {}});
 }
 
 } // namespace tarvela

@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <cctype>
 
-#include "data/DbfTable.h"
-#include "data/DocumentRows.h"
+#include "data/table/DbfTable.h"
+#include "data/documents/DocumentRows.h"
 #include "platform/Error.h"
+#include "platform/Text.h"
 
 namespace tarvela {
 
@@ -13,10 +14,9 @@ namespace {
 
 const char* const documentTag = "DO1";
 
-bool isDocumentTag(std::string tag)
+bool isDocumentTag(const std::string& tag)
 {
-    std::transform(tag.begin(), tag.end(), tag.begin(), [](unsigned char c) { return char(std::toupper(c)); });
-    return tag == documentTag;
+    return equalIgnoringAsciiCase(tag, documentTag);
 }
 
 bool isSought(const DbfTable& delProv, const std::string& document, const std::string& salesman)

@@ -8,9 +8,10 @@
 #include <string>
 
 #include "commission/OperationCodes.h"
+#include "commission/ReportRequest.h"
 #include "commission/SesProvSkup.h"
-#include "data/MemTable.h"
-#include "data/TData.h"
+#include "data/mem/MemTable.h"
+#include "data/company/TData.h"
 #include "platform/Date.h"
 #include "platform/UserEnvironment.h"
 #include "report/TReportSystem.h"
@@ -24,16 +25,6 @@ public:
     TDataSestavy& operator=(const TDataSestavy&) = delete;
 
     TData& data() { return data_; }
-
-    // Report parameters.
-    int ReportSelector = 0;       // 1 settlement ... 8 customer rebate
-    DayNumber PeriodFrom = 0;     // first day of the period, inclusive
-    DayNumber PeriodTo = 0;       // last day of the period, inclusive
-    int DateBasis = 0;            // 0 issue date, 1 taxable supply, 2 due date
-    int PaymentFilter = 0;        // 0 all documents, 1 paid only, 2 unpaid only
-    bool SalesmanFilterOn = false;
-    std::string SalesmanFilter;   // salesman code, trimmed
-    bool ExportXls = false;       // also write the spreadsheet file
 
     // One row per card and variant of the documents computed since it was
     // last emptied; callers empty it when they want one document only.
@@ -55,9 +46,9 @@ public:
     double GetPlacenoFaktura(const std::string& document, DayNumber& paymentDate);
 
     // ---- Commission settlement reports (SettlementRuns.cpp, SesProvSku.cpp,
-    // SesProvCel.cpp, SestavyPrint.cpp). A run prepares its tables and the
-    // report parameters, then starts Sestavy, whose print handler draws the
-    // report selected by ReportSelector.
+    // SesProvCel.cpp, print/SestavyPrint.cpp). A run prepares its tables, then
+    // starts Sestavy with its request, and the print handler draws the report
+    // the request selects.
     TReportSystem Sestavy;
     // Commission by salesman and product group (selector 2), or by salesman
     // alone (selector 3).
@@ -74,9 +65,14 @@ public:
     void SesProvCel(DayNumber from, DayNumber to);
     void SestavyBeforePrint(TBaseReport& sender);
     void SestavyPrint(TBaseReport& sender);
+    // Connects the print handlers and runs the report system for the request.
+    void startReport(const ReportRequest& request);
+    // The request of the report being printed, or printed last.
+    const ReportRequest& request() const { return request_; }
 
 private:
     TData& data_;
+    ReportRequest request_;
 };
 
 } // namespace tarvela

@@ -2,13 +2,13 @@
 #include "commission/TDataSestavy.h"
 
 #include "commission/CommissionCardIndex.h"
-#include "data/DocumentJournal.h"
+#include "data/documents/DocumentJournal.h"
 
 namespace tarvela {
 
 bool TDataSestavy::Zarad(const std::string& document, const std::string& salesman)
 {
-    CommissionCardIndex commissionCards(data_.ProvKar);
+    CommissionCardIndex commissionCards(data_);
     bool found = false;
     forEachJournalLine(data_, document, [&] {
         if (commissionCards.find(salesman, data_.Denik.asString("DEN_KAV")))

@@ -6,7 +6,7 @@
 
 #include "controls/DecimalSeparator.h"
 #include "controls/ValueChecks.h"
-#include "data/DbfTable.h"
+#include "data/table/DbfTable.h"
 #include "platform/Error.h"
 
 namespace tarvela {

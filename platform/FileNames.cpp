@@ -4,18 +4,13 @@
 #include <cctype>
 #include <filesystem>
 
+#include "platform/Text.h"
+
 namespace tarvela {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-bool equalIgnoringCase(const std::string& a, const std::string& b)
-{
-    return std::ranges::equal(a, b, [](unsigned char x, unsigned char y) {
-        return std::tolower(x) == std::tolower(y);
-    });
-}
 
 } // namespace
 
@@ -26,7 +21,7 @@ std::optional<std::string> findFileIgnoringCase(const std::string& directory, co
     if (fs::exists(folder / name, error))
         return (folder / name).string();
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
-        if (equalIgnoringCase(it->path().filename().string(), name))
+        if (equalIgnoringAsciiCase(it->path().filename().string(), name))
             return it->path().string();
     return std::nullopt;
 }

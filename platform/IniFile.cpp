@@ -1,63 +1,40 @@
 #include "platform/IniFile.h"
 
-#include <cerrno>
 #include <charconv>
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include "platform/CodePage.h"
 #include "platform/Error.h"
+#include "platform/Text.h"
+#include "platform/WholeFile.h"
 
 namespace tarvela {
 
 namespace {
 
-const char* const kBlanks = " \t";
-
-std::string trimmed(const std::string& text)
-{
-    const auto first = text.find_first_not_of(kBlanks);
-    if (first == std::string::npos)
-        return {};
-    const auto last = text.find_last_not_of(kBlanks);
-    return text.substr(first, last - first + 1);
-}
-
-// Names are ASCII in practice; folding only a-z keeps 1250 letters intact.
-bool sameName(const std::string& a, const std::string& b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        auto fold = [](char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; };
-        if (fold(a[i]) != fold(b[i]))
-            return false;
-    }
-    return true;
-}
+constexpr std::string_view kBlanks = " \t";
 
 bool isSectionLine(const std::string& text)
 {
-    const std::string t = trimmed(text);
+    const std::string t = trimmed(text, kBlanks);
     return !t.empty() && t.front() == '[' && t.find(']') != std::string::npos;
 }
 
 std::string sectionName(const std::string& text)
 {
-    const std::string t = trimmed(text);
-    return trimmed(t.substr(1, t.find(']') - 1));
+    const std::string t = trimmed(text, kBlanks);
+    return trimmed(t.substr(1, t.find(']') - 1), kBlanks);
 }
 
 bool isKeyLine(const std::string& text, const std::string& key)
 {
-    const std::string t = trimmed(text);
+    const std::string t = trimmed(text, kBlanks);
     if (t.empty() || t.front() == ';')
         return false;
     const auto equals = text.find('=');
-    return equals != std::string::npos && sameName(trimmed(text.substr(0, equals)), key);
+    return equals != std::string::npos && equalIgnoringAsciiCase(trimmed(text.substr(0, equals), kBlanks), key);
 }
 
 // Like the Windows profile functions, one pair of matching quotes around a
@@ -69,7 +46,9 @@ std::string unquoted(const std::string& value)
     return value;
 }
 
-std::string readWholeFile(const std::string& path)
+// A missing or unreadable file reads as an empty one, as the Windows profile
+// functions treat it.
+std::string contentsOrNothing(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     if (!in)
@@ -77,25 +56,11 @@ std::string readWholeFile(const std::string& path)
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-bool writeAll(int fd, const std::string& bytes)
-{
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 } // namespace
 
 int parseIniInteger(const std::string& text)
 {
-    const std::string t = trimmed(text);
+    const std::string t = trimmed(text, kBlanks);
     const char* begin = t.data();
     const char* end = t.data() + t.size();
     const bool hasPlus = begin != end && *begin == '+';
@@ -111,7 +76,7 @@ int parseIniInteger(const std::string& text)
 
 IniFile::IniFile(std::string path) : path_(std::move(path))
 {
-    const std::string bytes = readWholeFile(path_);
+    const std::string bytes = contentsOrNothing(path_);
     std::size_t at = 0;
     while (at < bytes.size()) {
         const auto stop = bytes.find_first_of("\r\n", at);
@@ -139,7 +104,7 @@ int IniFile::findSection(const std::string& section) const
 {
     const std::string wanted = utf8ToCp1250(section);
     for (std::size_t i = 0; i < lines_.size(); ++i) {
-        if (isSectionLine(lines_[i].text) && sameName(sectionName(lines_[i].text), wanted))
+        if (isSectionLine(lines_[i].text) && equalIgnoringAsciiCase(sectionName(lines_[i].text), wanted))
             return static_cast<int>(i);
     }
     return -1;
@@ -160,7 +125,7 @@ int IniFile::sectionEnd(int sectionLine) const
 {
     int end = sectionLine + 1;
     for (std::size_t i = sectionLine + 1; i < lines_.size() && !isSectionLine(lines_[i].text); ++i) {
-        if (!trimmed(lines_[i].text).empty())
+        if (!trimmed(lines_[i].text, kBlanks).empty())
             end = static_cast<int>(i) + 1;
     }
     return end;
@@ -189,7 +154,7 @@ std::string IniFile::readString(const std::string& section, const std::string& k
     if (k < 0)
         return defaultValue;
     const std::string& text = lines_[k].text;
-    return cp1250ToUtf8(unquoted(trimmed(text.substr(text.find('=') + 1))));
+    return cp1250ToUtf8(unquoted(trimmed(text.substr(text.find('=') + 1), kBlanks)));
 }
 
 int IniFile::readInteger(const std::string& section, const std::string& key, int defaultValue) const
@@ -228,26 +193,12 @@ void IniFile::writeInteger(const std::string& section, const std::string& key, i
     writeString(section, key, std::to_string(value));
 }
 
-// A temporary file beside the target, renamed over it: readers see either
-// the old file or the new one, never a part.
 void IniFile::save() const
 {
     std::string bytes;
     for (const Line& line : lines_)
         bytes += line.text + line.ending;
-
-    const std::string failure = formatMessage("Nelze zapsat soubor %s", path_);
-    std::string temporary = path_ + ".XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0)
-        throw Error(failure);
-    struct stat info {};
-    const mode_t mode = ::stat(path_.c_str(), &info) == 0 ? (info.st_mode & 07777) : 0644;
-    const bool written = writeAll(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
-    if (::close(fd) != 0 || !written || ::rename(temporary.c_str(), path_.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        throw Error(failure);
-    }
+    writeWholeFile(path_, bytes);
 }
 
 } // namespace tarvela

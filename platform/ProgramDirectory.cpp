@@ -1,7 +1,8 @@
 #include "platform/ProgramDirectory.h"
 
-#include <cstdlib>
 #include <filesystem>
+
+#include "platform/Environment.h"
 
 namespace tarvela {
 
@@ -18,7 +19,7 @@ std::string withSeparator(std::string directory)
 
 std::string findProgramDirectory(const std::string& argv0)
 {
-    if (const char* home = std::getenv("TARVELA_HOME"); home && *home)
+    if (const std::string home = environmentValue("TARVELA_HOME"); !home.empty())
         return withSeparator(home);
     std::error_code error;
     std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);

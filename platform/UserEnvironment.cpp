@@ -1,25 +1,20 @@
 #include "platform/UserEnvironment.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <pwd.h>
 #include <unistd.h>
 #include <vector>
 
+#include "platform/Environment.h"
+
 namespace tarvela {
 
 namespace {
 
-std::string environment(const char* name)
-{
-    const char* value = std::getenv(name);
-    return value ? value : "";
-}
-
 std::string homeFolder()
 {
-    if (std::string home = environment("HOME"); !home.empty() && home != "/")
+    if (std::string home = environmentValue("HOME"); !home.empty() && home != "/")
         return home;
     if (const passwd* entry = getpwuid(geteuid()); entry && entry->pw_dir && std::string(entry->pw_dir) != "/")
         return entry->pw_dir;
@@ -30,9 +25,9 @@ std::string homeFolder()
 // "$HOME" expanded; empty when not set.
 std::string xdgDocumentsFolder(const std::string& home)
 {
-    std::string value = environment("XDG_DOCUMENTS_DIR");
+    std::string value = environmentValue("XDG_DOCUMENTS_DIR");
     if (value.empty()) {
-        std::string config = environment("XDG_CONFIG_HOME");
+        std::string config = environmentValue("XDG_CONFIG_HOME");
         if (config.empty())
             config = home + "/.config";
         std::ifstream in(config + "/user-dirs.dirs");
@@ -62,13 +57,13 @@ std::string logonName()
         return entry->pw_name;
     if (const char* name = getlogin())
         return name;
-    return environment("USER");
+    return environmentValue("USER");
 }
 
 std::string documentsFolder()
 {
     const std::string home = homeFolder();
-    std::vector<std::string> candidates{environment("TARVELA_DOCUMENTS"), xdgDocumentsFolder(home)};
+    std::vector<std::string> candidates{environmentValue("TARVELA_DOCUMENTS"), xdgDocumentsFolder(home)};
     for (const std::string& candidate : candidates)
         if (isUsableFolder(candidate))
             return candidate;

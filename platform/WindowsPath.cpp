@@ -2,12 +2,13 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "platform/Environment.h"
 #include "platform/Error.h"
+#include "platform/Text.h"
 
 namespace tarvela {
 
@@ -24,15 +25,6 @@ std::string lowered(std::string text)
     for (char& c : text)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return text;
-}
-
-std::string trimmed(std::string_view text)
-{
-    const auto begin = text.find_first_not_of(" \t\r");
-    if (begin == std::string_view::npos)
-        return {};
-    const auto end = text.find_last_not_of(" \t\r");
-    return std::string(text.substr(begin, end - begin + 1));
 }
 
 // "X:" or "//server/share" at the start of a path with forward slashes;
@@ -53,10 +45,10 @@ std::string rootPrefixOf(const std::string& path)
 
 std::string configHome()
 {
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg)
+    if (const std::string xdg = environmentValue("XDG_CONFIG_HOME"); !xdg.empty())
         return xdg;
-    if (const char* home = std::getenv("HOME"); home && *home)
-        return std::string(home) + "/.config";
+    if (const std::string home = environmentValue("HOME"); !home.empty())
+        return home + "/.config";
     return {};
 }
 
@@ -83,12 +75,12 @@ PathMapping PathMapping::parse(std::string_view text)
     PathMapping mapping;
     std::istringstream lines{std::string(text)};
     for (std::string line; std::getline(lines, line);) {
-        const std::string entry = trimmed(line);
+        const std::string entry = trimmed(line, " \t\r");
         const auto equals = entry.find('=');
         if (entry.empty() || entry[0] == ';' || entry[0] == '#' || equals == std::string::npos)
             continue;
-        mapping.add(trimmed(std::string_view(entry).substr(0, equals)),
-                    trimmed(std::string_view(entry).substr(equals + 1)));
+        mapping.add(trimmed(std::string_view(entry).substr(0, equals), " \t\r"),
+                    trimmed(std::string_view(entry).substr(equals + 1), " \t\r"));
     }
     return mapping;
 }

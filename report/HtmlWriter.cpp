@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "report/FontMetrics.h"
-#include "report/WholeFile.h"
+#include "platform/WholeFile.h"
 
 namespace tarvela {
 

@@ -8,7 +8,7 @@
 
 #include "platform/Error.h"
 #include "report/Crc32.h"
-#include "report/WholeFile.h"
+#include "platform/WholeFile.h"
 
 namespace tarvela {
 

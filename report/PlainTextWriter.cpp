@@ -4,7 +4,7 @@
 #include <map>
 #include <vector>
 
-#include "report/WholeFile.h"
+#include "platform/WholeFile.h"
 
 namespace tarvela {
 

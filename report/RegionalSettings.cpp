@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdlib>
 #include <optional>
 #include <string_view>
+
+#include "platform/Environment.h"
 
 namespace tarvela {
 
@@ -35,8 +36,7 @@ char decimalSeparatorOfLocale(const std::string& localeName)
 char decimalSeparatorFromEnvironment()
 {
     for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
-        const char* value = std::getenv(variable);
-        if (value && *value)
+        if (const std::string value = environmentValue(variable); !value.empty())
             return decimalSeparatorOfLocale(value);
     }
     return '.';

@@ -7,12 +7,12 @@ namespace tarvela {
 namespace {
 
 // Closes the status window however the handlers end.
-class OpenStatus {
+class ShownStatusWindow {
 public:
-    explicit OpenStatus(ReportStatus& status) : status_(status) { status_.open(reporttext::kStatusTitle); }
-    ~OpenStatus() { status_.close(); }
-    OpenStatus(const OpenStatus&) = delete;
-    OpenStatus& operator=(const OpenStatus&) = delete;
+    explicit ShownStatusWindow(ReportStatus& status) : status_(status) { status_.open(reporttext::kStatusTitle); }
+    ~ShownStatusWindow() { status_.close(); }
+    ShownStatusWindow(const ShownStatusWindow&) = delete;
+    ShownStatusWindow& operator=(const ShownStatusWindow&) = delete;
 
 private:
     ReportStatus& status_;
@@ -24,7 +24,7 @@ ReportDocument TReportSystem::Generate()
 {
     SilentReportStatus silent;
     ReportStatus& status = status_ ? *status_ : silent;
-    OpenStatus shown(status);
+    ShownStatusWindow shown(status);
     const int installed = printerCount_ ? printerCount_() : 0;
     TBaseReport canvas(orientation_, PrinterSelection(printerIndex_, installed), status);
     if (SestavyBeforePrint)

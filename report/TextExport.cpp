@@ -6,7 +6,7 @@
 
 #include "platform/CodePage.h"
 #include "platform/Date.h"
-#include "report/WholeFile.h"
+#include "platform/WholeFile.h"
 
 namespace tarvela {
 

@@ -86,10 +86,4 @@ std::string toWeights(std::string_view key)
     return weights;
 }
 
-std::string_view withoutTrailingBlanks(std::string_view key)
-{
-    const auto end = key.find_last_not_of(' ');
-    return end == std::string_view::npos ? std::string_view{} : key.substr(0, end + 1);
-}
-
 } // namespace tarvela::cdx

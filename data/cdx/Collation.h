@@ -19,7 +19,4 @@ std::string toWeights(std::string_view key);
 // The same into a buffer of the key's size.
 void writeWeights(std::string_view key, char* into);
 
-// Search keys and range bounds lose their trailing blanks before comparing.
-std::string_view withoutTrailingBlanks(std::string_view key);
-
 } // namespace tarvela::cdx

@@ -7,17 +7,11 @@
 #include "data/cdx/ExpressionNode.h"
 #include "data/cdx/KeyEncoding.h"
 #include "platform/Error.h"
+#include "platform/Text.h"
 
 namespace tarvela::cdx {
 
 namespace {
-
-std::string upperAscii(std::string text)
-{
-    for (auto& c : text)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
 
 // Recursive descent over: comparison := sum ['>' sum]; sum := unary {(+|-) unary};
 // unary := NOT unary | primary; primary := (expr) | UPPER(expr) | field | number.

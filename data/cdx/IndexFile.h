@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "data/cdx/PageCache.h"
-#include "data/cdx/RecordSource.h"
+#include "data/dbf/RecordSource.h"
 #include "data/cdx/Tag.h"
 #include "platform/SharedFile.h"
 

@@ -4,7 +4,7 @@
 // tag of the file happen only while it is held.
 #pragma once
 
-#include "data/cdx/RecordSource.h"
+#include "data/dbf/RecordSource.h"
 #include "platform/SharedFile.h"
 
 namespace tarvela::cdx {

@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
+#include <optional>
 
 #include "data/cdx/Collation.h"
+#include "data/cdx/HeldIndexLock.h"
 #include "data/cdx/IndexFile.h"
 #include "data/cdx/KeyRange.h"
 #include "data/cdx/RecordScan.h"
@@ -14,6 +15,8 @@
 #include "data/cdx/TagNavigator.h"
 #include "data/cdx/TagUpdater.h"
 #include "platform/Error.h"
+#include "platform/Text.h"
+#include "platform/WholeFile.h"
 
 namespace tarvela {
 
@@ -29,27 +32,23 @@ public:
     public:
         explicit Locked(IndexSetImpl& set) : set_(set)
         {
-            if (set_.lockDepth++ > 0)
+            if (set_.lockDepth > 0) {
+                ++set_.lockDepth;
                 return;
-            std::size_t taken = 0;
-            try {
-                for (; taken < set_.files.size(); ++taken)
-                    if (!set_.files[taken]->lock())
-                        throw Error(formatMessage("Could not lock indexes for Table %s", set_.table.fileName()));
-                for (auto& file : set_.files)
-                    file->refresh();
-            } catch (...) {
-                for (std::size_t i = 0; i < taken; ++i)
-                    set_.files[i]->unlock();
-                --set_.lockDepth;
-                throw;
             }
+            std::vector<HeldIndexLock> held;
+            held.reserve(set_.files.size());
+            for (auto& file : set_.files)
+                held.emplace_back(*file, set_.table.fileName());
+            for (auto& file : set_.files)
+                file->refresh();
+            set_.held = std::move(held);
+            ++set_.lockDepth;
         }
         ~Locked()
         {
             if (--set_.lockDepth == 0)
-                for (auto& file : set_.files)
-                    file->unlock();
+                set_.held.clear();
         }
         Locked(const Locked&) = delete;
         Locked& operator=(const Locked&) = delete;
@@ -125,6 +124,7 @@ public:
     KeyRange range;
     TagNavigator navigator;
     int lockDepth = 0;
+    std::vector<HeldIndexLock> held;  // while lockDepth > 0
 };
 
 void IndexSetImpl::maintain(IndexFile& file, Tag& tag, std::uint32_t record, const std::string& oldBytes,
@@ -157,20 +157,7 @@ void IndexSetImpl::maintain(IndexFile& file, Tag& tag, std::uint32_t record, con
 
 void IndexSetImpl::createIndexFile(const std::string& path)
 {
-    const std::string temporary = path + ".new";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        const std::string bytes = emptyIndexFile();
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        if (!out.flush())
-            throw Error("Cannot write " + path);
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        throw Error("Cannot write " + path);
-    }
+    writeWholeFile(path, emptyIndexFile());
 }
 
 KeyList IndexSetImpl::collectKeys(const Expression& key, const Expression* condition, const BuildProgress& progress)
@@ -197,15 +184,10 @@ void IndexSet::attach(const std::string& path)
     if (impl_->findFile(path))
         return;
     auto file = std::make_unique<IndexFile>(path, impl_->table.fields(), impl_->table.lockProtocol());
-    if (!file->lock())
-        throw Error(formatMessage("Could not lock indexes for Table %s", impl_->table.fileName()));
-    try {
+    {
+        HeldIndexLock locked(*file, impl_->table.fileName());
         file->refresh();
-    } catch (...) {
-        file->unlock();
-        throw;
     }
-    file->unlock();
     impl_->files.push_back(std::move(file));
     impl_->forgetActive();
 }
@@ -392,23 +374,16 @@ void IndexSet::buildTag(const std::string& path, const std::string& tagName, con
     }
     IndexFile& file = *attached;
     IndexSetImpl::Locked locked(*impl_);
-    if (own && !own->lock())
-        throw Error(formatMessage("Could not lock indexes for Table %s", impl_->table.fileName()));
-    try {
-        impl_->onFile(file, [&] {
-            file.refresh();
-            const std::uint32_t headerOffset = writeTag(file.cache(), header, character ? ' ' : '\0', keys, order);
-            enterInDirectory(file.cache(), tagName, headerOffset);
-            file.cache().countChange();
-            file.refresh(true);
-        });
-    } catch (...) {
-        if (own)
-            own->unlock();
-        throw;
-    }
+    std::optional<HeldIndexLock> ownLocked;
     if (own)
-        own->unlock();
+        ownLocked.emplace(*own, impl_->table.fileName());
+    impl_->onFile(file, [&] {
+        file.refresh();
+        const std::uint32_t headerOffset = writeTag(file.cache(), header, character ? ' ' : '\0', keys, order);
+        enterInDirectory(file.cache(), tagName, headerOffset);
+        file.cache().countChange();
+        file.refresh(true);
+    });
     impl_->navigator.forget();
 }
 

@@ -16,8 +16,8 @@
 #include <string>
 #include <vector>
 
-#include "data/FieldValue.h"
-#include "data/cdx/RecordSource.h"
+#include "data/dbf/FieldValue.h"
+#include "data/dbf/RecordSource.h"
 
 namespace tarvela {
 

@@ -2,6 +2,7 @@
 
 #include "data/cdx/Collation.h"
 #include "data/cdx/SearchKey.h"
+#include "platform/Text.h"
 
 namespace tarvela::cdx {
 

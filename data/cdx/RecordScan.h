@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "data/cdx/RecordSource.h"
+#include "data/dbf/RecordSource.h"
 
 namespace tarvela::cdx {
 

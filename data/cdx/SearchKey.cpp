@@ -7,18 +7,11 @@
 #include "data/cdx/Collation.h"
 #include "data/cdx/KeyEncoding.h"
 #include "platform/CodePage.h"
+#include "platform/Text.h"
 
 namespace tarvela::cdx {
 
 namespace {
-
-std::string trimmed(const std::string& text)
-{
-    const auto begin = text.find_first_not_of(' ');
-    if (begin == std::string::npos)
-        return {};
-    return text.substr(begin, text.find_last_not_of(' ') - begin + 1);
-}
 
 std::optional<double> parseNumber(std::string text)
 {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "data/FieldValue.h"
+#include "data/dbf/FieldValue.h"
 #include "data/cdx/Tag.h"
 
 namespace tarvela::cdx {

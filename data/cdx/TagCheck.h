@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "data/cdx/PageCache.h"
-#include "data/cdx/RecordSource.h"
+#include "data/dbf/RecordSource.h"
 #include "data/cdx/Tag.h"
 
 namespace tarvela::cdx {

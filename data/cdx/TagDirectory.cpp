@@ -6,6 +6,7 @@
 #include "data/cdx/TagHeader.h"
 #include "data/cdx/TagTree.h"
 #include "data/cdx/TagUpdater.h"
+#include "platform/Text.h"
 
 namespace tarvela::cdx {
 
@@ -29,9 +30,7 @@ std::string nameOf(const std::string& key)
 
 std::string directoryKey(const std::string& tagName)
 {
-    std::string key = tagName.substr(0, DirectoryKeyLength);
-    for (auto& c : key)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    std::string key = upperAscii(tagName.substr(0, DirectoryKeyLength));
     key.resize(DirectoryKeyLength, ' ');
     return key;
 }

@@ -1,10 +1,7 @@
 #include "data/dbf/DbfCreator.h"
 
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "platform/CodePage.h"
 #include "platform/Error.h"
@@ -13,7 +10,6 @@ namespace tarvela {
 
 namespace {
 
-constexpr std::size_t kBufferSize = 1 << 20;
 constexpr unsigned char kVersion = 0x03;
 constexpr unsigned char kCodePage852 = 0x64;
 
@@ -44,33 +40,11 @@ DbfCreator::DbfCreator(std::string path, std::vector<FieldDescriptor> fields, Ci
         throw Error(formatMessage("Chybný popis tabulky %s", path_));
     recordLength_ = static_cast<std::uint16_t>(offset);
 
-    temporaryPath_ = path_ + ".XXXXXX";
-    const int fd = ::mkstemp(temporaryPath_.data());
-    if (fd >= 0)
-        file_ = ::fdopen(fd, "wb");
-    if (!file_) {
-        if (fd >= 0)
-            ::close(fd);
-        throw Error(formatMessage("Nelze vytvořit soubor %s", path_));
-    }
-    buffer_.resize(kBufferSize);
-    std::setvbuf(file_, buffer_.data(), _IOFBF, buffer_.size());
+    file_ = std::make_unique<AtomicFile>(path_);
     writeBytes(headerBytes());
 }
 
-DbfCreator::~DbfCreator()
-{
-    if (!finished_)
-        discard();
-}
-
-void DbfCreator::discard()
-{
-    if (file_)
-        std::fclose(file_);
-    file_ = nullptr;
-    ::unlink(temporaryPath_.c_str());
-}
+DbfCreator::~DbfCreator() = default;
 
 int DbfCreator::fieldIndex(const std::string& name) const
 {
@@ -108,10 +82,9 @@ std::string DbfCreator::headerBytes() const
 
 void DbfCreator::writeBytes(const std::string& bytes)
 {
-    if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
-        discard();
+    if (!file_)
         throw Error(formatMessage("Nelze zapsat soubor %s", path_));
-    }
+    file_->append(bytes);
 }
 
 void DbfCreator::beginRecord()
@@ -192,21 +165,9 @@ void DbfCreator::endRecord()
 void DbfCreator::finish()
 {
     writeBytes(std::string(1, '\x1A'));
-    const std::string failure = formatMessage("Nelze zapsat soubor %s", path_);
-    if (std::fseek(file_, 0, SEEK_SET) != 0) {
-        discard();
-        throw Error(failure);
-    }
-    writeBytes(headerBytes());
-    const bool flushed = std::fflush(file_) == 0 && ::fsync(::fileno(file_)) == 0;
-    const bool closed = std::fclose(file_) == 0;
-    file_ = nullptr;
-    if (!flushed || !closed || ::chmod(temporaryPath_.c_str(), 0644) != 0 ||
-        ::rename(temporaryPath_.c_str(), path_.c_str()) != 0) {
-        discard();
-        throw Error(failure);
-    }
-    finished_ = true;
+    file_->writeAt(0, headerBytes());
+    file_->commit();
+    file_.reset();
 }
 
 } // namespace tarvela

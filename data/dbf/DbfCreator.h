@@ -5,11 +5,12 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "data/dbf/FieldDescriptor.h"
+#include "platform/AtomicFile.h"
 #include "platform/Date.h"
 
 namespace tarvela {
@@ -41,20 +42,16 @@ public:
 
 private:
     void writeBytes(const std::string& bytes);
-    void discard();
     std::string headerBytes() const;
     char* fieldBytes(int field, char type);
 
     std::string path_;
-    std::string temporaryPath_;
     std::vector<FieldDescriptor> fields_;
     CivilDate lastUpdate_;
     std::uint16_t recordLength_ = 1;
-    std::FILE* file_ = nullptr;
+    std::unique_ptr<AtomicFile> file_;  // nullptr once finished
     std::string record_;
-    std::vector<char> buffer_;
     std::uint32_t recordCount_ = 0;
-    bool finished_ = false;
 };
 
 } // namespace tarvela

@@ -153,50 +153,44 @@ void DbfFile::rereadHeaderPrefix()
 std::uint32_t DbfFile::appendRecord(const std::string& bytes)
 {
     requireWritable();
-    lockHeader();
-    try {
-        rereadHeaderPrefix();
-        const auto oldSize = file_.size();
-        if (!oldSize)
-            fail(readFailed);
-        const std::uint32_t number = currentRecordCount() + 1;
-        const std::uint64_t offset =
-            header_.headerLength() + std::uint64_t(number - 1) * header_.recordLength();
-        std::string tail;
-        file_.readAt(offset, bytes.size() + 1, tail);
-        if (!file_.writeAt(offset, bytes + endOfFile)) {
-            file_.writeAt(offset, tail);
-            file_.truncate(*oldSize);
-            fail(writeFailed);
-        }
-        count_ = number;
-        writeHeader();
-        unlockHeader();
-        return number;
-    } catch (...) {
-        unlockHeader();
-        throw;
+    HeaderLock locked(*this);
+    rereadHeaderPrefix();
+    const auto oldSize = file_.size();
+    if (!oldSize)
+        fail(readFailed);
+    const std::uint32_t number = currentRecordCount() + 1;
+    const std::uint64_t offset =
+        header_.headerLength() + std::uint64_t(number - 1) * header_.recordLength();
+    std::string tail;
+    file_.readAt(offset, bytes.size() + 1, tail);
+    if (!file_.writeAt(offset, bytes + endOfFile)) {
+        file_.writeAt(offset, tail);
+        file_.truncate(*oldSize);
+        fail(writeFailed);
     }
+    count_ = number;
+    writeHeader();
+    return number;
 }
 
-void DbfFile::lockHeader()
+DbfFile::HeaderLock::HeaderLock(DbfFile& table) : table_(table), held_(table.tableLocks_ == 0)
 {
-    if (tableLocks_ > 0)
+    if (!held_)
         return;  // the table lock covers the header byte
-    const ByteRange range = headerLockRange(protocol_);
-    for (int attempt = 1; !file_.tryLock(range.offset, range.length); ++attempt) {
+    const ByteRange range = headerLockRange(table_.protocol_);
+    for (int attempt = 1; !table_.file_.tryLock(range.offset, range.length); ++attempt) {
         if (attempt == headerLockAttempts)
-            throw Error(formatMessage("Could not lock table %s", file_.path()));
+            throw Error(formatMessage("Could not lock table %s", table_.file_.path()));
         std::this_thread::sleep_for(headerLockPause);
     }
 }
 
-void DbfFile::unlockHeader()
+DbfFile::HeaderLock::~HeaderLock()
 {
-    if (tableLocks_ > 0)
+    if (!held_)
         return;
-    const ByteRange range = headerLockRange(protocol_);
-    file_.unlock(range.offset, range.length);
+    const ByteRange range = headerLockRange(table_.protocol_);
+    table_.file_.unlock(range.offset, range.length);
 }
 
 bool DbfFile::lockRecord(std::uint32_t recordNumber, bool indexAttached)

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "data/cdx/RecordSource.h"
+#include "data/dbf/RecordSource.h"
 #include "data/dbf/DbfHeader.h"
 #include "data/dbf/LockRanges.h"
 #include "platform/MappedFile.h"
@@ -61,8 +61,18 @@ private:
     [[noreturn]] void fail(const char* pattern) const;
     void requireWritable() const;
     void writeHeader();
-    void lockHeader();
-    void unlockHeader();
+    // The header byte for one append, released however the append ends.
+    class HeaderLock {
+    public:
+        explicit HeaderLock(DbfFile& table);
+        ~HeaderLock();
+        HeaderLock(const HeaderLock&) = delete;
+        HeaderLock& operator=(const HeaderLock&) = delete;
+
+    private:
+        DbfFile& table_;
+        bool held_;
+    };
     void rereadHeaderPrefix();
     bool readMapped(std::uint64_t offset, std::uint64_t length, std::string& bytes);
     bool mapThrough(std::uint64_t end);

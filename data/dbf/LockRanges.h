@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "data/cdx/RecordSource.h"
+#include "data/dbf/LockProtocol.h"
 
 namespace tarvela {
 

@@ -2,9 +2,10 @@
 
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
+#include <QBuffer>
 
 #include "platform/Error.h"
+#include "platform/WholeFile.h"
 #include "report/ReportTexts.h"
 #include "report/render_qt/PageLayouts.h"
 #include "report/render_qt/PageRenderer.h"
@@ -22,11 +23,11 @@ void writePdf(const ReportDocument& document, const QString& path)
     const std::string failure = "Nelze zapsat soubor " + path.toStdString();
     if (document.pages.empty())
         throw Error(failure);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw Error(failure);
+    // Rendered in memory first, so the file is replaced whole or not at all.
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&bytes);
         writer.setResolution(kPdfResolution);
         writer.setCreator("Tarvela");
         writer.setTitle(reporttext::kPrintJobTitle);
@@ -43,8 +44,7 @@ void writePdf(const ReportDocument& document, const QString& path)
         }
         painter.end();
     }
-    if (!file.commit())
-        throw Error(failure);
+    writeWholeFile(path.toStdString(), std::string_view(bytes.data().constData(), std::size_t(bytes.data().size())));
 }
 
 } // namespace tarvela

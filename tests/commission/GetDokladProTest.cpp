@@ -92,11 +92,11 @@ TEST(CommissionGroupRate, DiscountAtTheLimitKeepsTheRate)
     session.invoice("F022");
     EXPECT_DOUBLE_EQ(session.field("DOK_RAP"), 22.0);
     EXPECT_DOUBLE_EQ(session.field("DOK_PSP"), 10.0);
-    session.reports.DokladObsahFak.empty();
+    session.reports.DokladObsahFak.removeAllRows();
     session.invoice("F023");
     EXPECT_DOUBLE_EQ(session.field("DOK_RAP"), 23.0);
     EXPECT_DOUBLE_EQ(session.field("DOK_PSP"), 9.5);
-    session.reports.DokladObsahFak.empty();
+    session.reports.DokladObsahFak.removeAllRows();
     session.invoice("F090");
     EXPECT_DOUBLE_EQ(session.field("DOK_PSP"), 10 - (90 - 22) * 0.5);
     EXPECT_DOUBLE_EQ(session.field("DOK_PSK"), -24.0);
@@ -125,7 +125,7 @@ TEST(CommissionGroupRate, ActualDiscountRoundsHalvesToEven)
     Session session(company);
     session.invoice("F225");
     EXPECT_DOUBLE_EQ(session.field("DOK_RAP"), 22.0);
-    session.reports.DokladObsahFak.empty();
+    session.reports.DokladObsahFak.removeAllRows();
     session.invoice("F235");
     EXPECT_DOUBLE_EQ(session.field("DOK_RAP"), 24.0);
 }
@@ -142,7 +142,7 @@ TEST(CommissionGroupRate, ZeroQuantityKeepsThePerPieceValues)
     EXPECT_DOUBLE_EQ(session.field("DOK_KUS"), 0.0);
     EXPECT_DOUBLE_EQ(session.field("DOK_PC1"), 500.0);
     EXPECT_DOUBLE_EQ(session.field("DOK_NC1"), 300.0);
-    session.reports.DokladObsahFak.empty();
+    session.reports.DokladObsahFak.removeAllRows();
     session.invoice("F002");
     EXPECT_TRUE(session.reports.DokladObsahFak.isNull("DOK_PC1"));
 }
@@ -248,15 +248,15 @@ TEST(CommissionSplit, OnlyTheExactDocumentAndSalesmanCount)
     session.invoice("F00012");
     EXPECT_DOUBLE_EQ(session.field("DOK_POD"), 100.0);
     EXPECT_DOUBLE_EQ(session.field("DOK_PSK"), 42.0);
-    session.reports.DokladObsahFak.empty();
+    session.reports.DokladObsahFak.removeAllRows();
     session.invoice("F000123");
     EXPECT_DOUBLE_EQ(session.field("DOK_POD"), 50.0);
     session.data.DelProv.detachIndexFile("Dpr0001.cdx");
 
-    session.reports.DokladObsahFak.empty();
+    session.reports.DokladObsahFak.removeAllRows();
     session.invoice("F000123", "S");  // no tag: the index is attached for the search only
     EXPECT_DOUBLE_EQ(session.field("DOK_POD"), 100.0);
-    session.reports.DokladObsahFak.empty();
+    session.reports.DokladObsahFak.removeAllRows();
     session.invoice("F000123");
     EXPECT_DOUBLE_EQ(session.field("DOK_POD"), 50.0);
     EXPECT_EQ(session.data.DelProv.attachedTagCount(), 0);
@@ -332,7 +332,7 @@ TEST(CommissionMissing, GroupMissingIsReportedOncePerNewRow)
               (std::vector<std::string>{"Nenalezena skupina u karty K2", "Nenalezena skupina u karty K2"}));
     EXPECT_DOUBLE_EQ(session.field("DOK_PSA"), 0.0);
     EXPECT_EQ(session.reports.DokladObsahFak.asString("DOK_SKU"), "G99");
-    session.reports.DokladObsahFak.empty();
+    session.reports.DokladObsahFak.removeAllRows();
     session.invoice("F002");
     EXPECT_EQ(company.ui.messages.size(), 2u);  // no message for the fixed-rate type
 }
@@ -346,7 +346,7 @@ TEST(CommissionGroupSwitch, DocumentsBefore2007UseTheOldGroup)
     session.invoice("F001", "S1", toDayNumber({2006, 12, 31}));
     EXPECT_EQ(session.reports.DokladObsahFak.asString("DOK_SKU"), "G05");
     EXPECT_DOUBLE_EQ(session.field("DOK_PSA"), 5.0);
-    session.reports.DokladObsahFak.empty();
+    session.reports.DokladObsahFak.removeAllRows();
     session.invoice("F001", "S1", toDayNumber({2007, 1, 1}));
     EXPECT_EQ(session.reports.DokladObsahFak.asString("DOK_SKU"), "G10");
     EXPECT_DOUBLE_EQ(session.field("DOK_PSA"), 10.0);

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "commission/DokladObsahFak.h"
-#include "commission/SettlementLayout.h"
+#include "commission/print/SettlementLayout.h"
 #include "report/PlainTextWriter.h"
 #include "report/RegionalSettings.h"
 

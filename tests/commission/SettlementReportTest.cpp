@@ -119,7 +119,7 @@ TEST_F(SettlementReport, RunClosesItsTables)
                             &data.Sortiment, &data.SortiSkup, &data.Vypisy})
         EXPECT_FALSE(table->isOpen()) << table->tableName();
     EXPECT_FALSE(session->sestavy.DokladObsahFak.isOpen());
-    EXPECT_EQ(session->sestavy.ReportSelector, 1);
+    EXPECT_EQ(session->sestavy.request().selector, ReportSelector::Settlement);
 }
 
 } // namespace

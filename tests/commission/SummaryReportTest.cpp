@@ -6,7 +6,7 @@
 
 #include "SettlementFixture.h"
 #include "platform/Error.h"
-#include "report/WholeFile.h"
+#include "platform/WholeFile.h"
 
 namespace tarvela {
 namespace {

@@ -3,6 +3,7 @@
 #include "platform/FileNames.h"
 #include "support/CompanyFixture.h"
 #include "app/Login.h"
+#include "platform/Text.h"
 #include "app/UserRights.h"
 
 using namespace tarvela;
@@ -152,7 +153,7 @@ TEST(LoginNames, LoginNameIsTrimmedCutAndUpperCase)
 {
     EXPECT_EQ(loginNameOf("  jan.novotny.x "), "JAN.NOVOTN");
     EXPECT_EQ(loginNameOf("žofie"), "ŽOFIE");
-    EXPECT_EQ(upperAsciiLetters("heslo ž"), "HESLO ž");
+    EXPECT_EQ(upperAscii("heslo ž"), "HESLO ž");
 }
 
 namespace {

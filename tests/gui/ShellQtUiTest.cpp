@@ -11,9 +11,9 @@
 
 #include <optional>
 
-#include "app/QtUi.h"
-#include "app/TProgresWin.h"
-#include "commission/dialogs/TProSesWin.h"
+#include "gui/QtUi.h"
+#include "gui/TProgresWin.h"
+#include "gui/TProSesWin.h"
 
 using namespace tarvela;
 

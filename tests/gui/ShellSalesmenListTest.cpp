@@ -16,8 +16,8 @@
 
 #include "ShellModalWatcher.h"
 #include "controls/TDBEditOrvo.h"
-#include "screens/TObchEditForm.h"
-#include "screens/TPrehledObchZas.h"
+#include "screens/salesmen/TObchEditForm.h"
+#include "screens/salesmen/TPrehledObchZas.h"
 #include "support/CompanyFixture.h"
 
 using namespace tarvela;

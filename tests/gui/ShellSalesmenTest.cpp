@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/TDBEditOrvo.h"
-#include "screens/TObchEditForm.h"
+#include "screens/salesmen/TObchEditForm.h"
 #include "support/CompanyFixture.h"
 
 using namespace tarvela;

@@ -27,8 +27,8 @@ struct ProgramCopy {
     }
     ~ProgramCopy()
     {
-        shm_unlink(instanceObjectName(name).c_str());
-        sem_unlink(instanceObjectName(name + "Sem").c_str());
+        shm_unlink(perUserObjectName(name).c_str());
+        sem_unlink(perUserObjectName(name + "Sem").c_str());
     }
 };
 
@@ -59,7 +59,7 @@ TEST(ShellSingleInstance, SecondCopyHandsOverTenParametersCutTo300AndEnds)
     ASSERT_TRUE(first.waitForStarted(5000));
     std::unique_ptr<InstanceBlock> block;
     ASSERT_TRUE(QTest::qWaitFor([&] {
-        block = InstanceBlock::openExisting(instanceObjectName(program.name));
+        block = InstanceBlock::openExisting(perUserObjectName(program.name));
         return block != nullptr && block->owner() == static_cast<std::uint32_t>(first.processId());
     }, 10000));
 
@@ -87,7 +87,7 @@ TEST(ShellSingleInstance, SecondCopyHandsOverTenParametersCutTo300AndEnds)
 
 TEST(ShellSingleInstance, BlockCutsParametersToItsSlots)
 {
-    const std::string name = instanceObjectName("tarvela-block-test-" + std::to_string(::getpid()));
+    const std::string name = perUserObjectName("tarvela-block-test-" + std::to_string(::getpid()));
     auto block = InstanceBlock::openOrCreate(name);
     ASSERT_NE(block, nullptr);
     EXPECT_FALSE(block->existed());

@@ -8,7 +8,7 @@
 #include "report/PageSnapshot.h"
 #include "report/PlainTextWriter.h"
 #include "report/RegionalSettings.h"
-#include "report/WholeFile.h"
+#include "platform/WholeFile.h"
 #include "support/SampleReport.h"
 #include "support/TempDir.h"
 

@@ -8,7 +8,7 @@
 #include "platform/Error.h"
 #include "report/RegionalSettings.h"
 #include "report/TextExport.h"
-#include "report/WholeFile.h"
+#include "platform/WholeFile.h"
 #include "support/TempDir.h"
 
 namespace tarvela {

@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "data/IndexCatalogue.h"
-#include "data/TableCatalogue.h"
+#include "data/catalogue/IndexCatalogue.h"
+#include "data/catalogue/TableCatalogue.h"
 #include "data/dbf/DbfCreator.h"
 #include "platform/Error.h"
 

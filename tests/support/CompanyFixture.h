@@ -11,8 +11,8 @@
 
 #include "RecordingUi.h"
 #include "TempDir.h"
-#include "data/FieldValue.h"
-#include "data/TData.h"
+#include "data/dbf/FieldValue.h"
+#include "data/company/TData.h"
 
 namespace tarvela::test {
 

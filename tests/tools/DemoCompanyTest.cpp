@@ -7,7 +7,7 @@
 #include <map>
 #include <sstream>
 
-#include "data/DbfTable.h"
+#include "data/table/DbfTable.h"
 #include "support/TempDir.h"
 
 using namespace tarvela;

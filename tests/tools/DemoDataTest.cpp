@@ -6,7 +6,7 @@
 #include <memory>
 #include <set>
 
-#include "data/TData.h"
+#include "data/company/TData.h"
 #include "platform/UserEnvironment.h"
 #include "support/RecordingUi.h"
 #include "support/TempDir.h"

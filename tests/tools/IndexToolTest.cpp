@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "data/DbfTable.h"
+#include "data/table/DbfTable.h"
 #include "platform/CodePage.h"
 #include "support/TableBuilder.h"
 #include "support/TempDir.h"

@@ -6,7 +6,7 @@
 #include <iostream>
 
 #include "Command.h"
-#include "data/IndexFileCheck.h"
+#include "data/table/IndexFileCheck.h"
 #include "data/dbf/DbfFile.h"
 #include "platform/Error.h"
 #include "platform/FileNames.h"

@@ -7,7 +7,7 @@
 
 #include "Command.h"
 #include "IndexOptions.h"
-#include "data/DbfTable.h"
+#include "data/table/DbfTable.h"
 #include "platform/Error.h"
 
 namespace tarvela::tool {

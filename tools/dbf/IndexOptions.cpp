@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "Command.h"
-#include "data/DbfTable.h"
+#include "data/table/DbfTable.h"
 #include "platform/Error.h"
 
 namespace tarvela::tool {

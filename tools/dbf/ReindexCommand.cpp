@@ -4,7 +4,7 @@
 #include <iostream>
 
 #include "Command.h"
-#include "data/TData.h"
+#include "data/company/TData.h"
 #include "platform/ProgramDirectory.h"
 #include "platform/Ui.h"
 

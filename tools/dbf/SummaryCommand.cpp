@@ -4,9 +4,9 @@
 #include <iostream>
 
 #include "Command.h"
-#include "data/DbfTable.h"
-#include "data/MerkanSettings.h"
-#include "data/TableCatalogue.h"
+#include "data/table/DbfTable.h"
+#include "data/company/MerkanSettings.h"
+#include "data/catalogue/TableCatalogue.h"
 #include "platform/Error.h"
 #include "platform/FileNames.h"
 #include "platform/IniFile.h"

@@ -6,7 +6,7 @@
 #include <iostream>
 
 #include "Command.h"
-#include "data/cdx/IndexFile.h"
+#include "data/cdx/HeldIndexLock.h"
 #include "platform/CodePage.h"
 #include "platform/FileNames.h"
 
@@ -31,17 +31,12 @@ int tags(std::vector<std::string> args)
     const std::string path = resolvePathIgnoringCase(std::filesystem::absolute(args[0]).string());
     // Without the table the expressions are only shown, never evaluated.
     cdx::IndexFile file(path, {}, LockProtocol::Clipper);
-    if (!file.lock())
-        throw Error(formatMessage("Could not lock indexes for Table %s", path));
     std::vector<cdx::Tag> found;
-    try {
+    {
+        cdx::HeldIndexLock locked(file, path);
         file.refresh(true);
         found = file.tags();
-    } catch (...) {
-        file.unlock();
-        throw;
     }
-    file.unlock();
     std::ranges::sort(found, {}, &cdx::Tag::headerOffset);
     for (const cdx::Tag& tag : found)
         std::cout << tagLine(tag) << '\n';

@@ -2,12 +2,12 @@
 
 #include <charconv>
 #include <filesystem>
-#include <fstream>
 
 #include "DemoGenerators.h"
-#include "data/TData.h"
+#include "data/company/TData.h"
 #include "platform/CodePage.h"
 #include "platform/Error.h"
+#include "platform/WholeFile.h"
 
 namespace tarvela::demo {
 
@@ -60,10 +60,7 @@ void writeMerkanIni(const std::filesystem::path& directory)
         "[ExportKalkul]\r\n"
         "KalExpFil=\r\n";
     const std::filesystem::path path = directory / "Merkan.ini";
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << utf8ToCp1250(text);
-    if (!out.flush())
-        throw Error(formatMessage("Nelze zapsat soubor %s", path.string()));
+    writeWholeFile(path, utf8ToCp1250(text));
 }
 
 // The index files come from the program's own reindexing, through the

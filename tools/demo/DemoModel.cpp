@@ -1,6 +1,6 @@
 #include "DemoModel.h"
 
-#include "data/TableCatalogue.h"
+#include "data/catalogue/TableCatalogue.h"
 #include "platform/Error.h"
 
 namespace tarvela::demo {

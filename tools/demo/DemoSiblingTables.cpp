@@ -10,7 +10,7 @@
 #include "DemoGenerators.h"
 #include "DemoSchemas.h"
 #include "DemoTable.h"
-#include "data/TableCatalogue.h"
+#include "data/catalogue/TableCatalogue.h"
 
 namespace tarvela::demo {
 

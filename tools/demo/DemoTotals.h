@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "data/DocumentTotals.h"
+#include "data/documents/DocumentTotals.h"
 
 namespace tarvela::demo {
 

@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "MemoryTable.h"
-#include "data/IndexFileCheck.h"
+#include "data/table/IndexFileCheck.h"
 #include "data/cdx/Expression.h"
 #include "data/cdx/IndexSet.h"
 #include "data/cdx/TagBuilder.h"

@@ -10,6 +10,7 @@
 #include "data/cdx/IndexSet.h"
 #include "data/cdx/KeyEncoding.h"
 #include "platform/CodePage.h"
+#include "platform/Text.h"
 
 using namespace tarvela;
 using test::MemoryTable;
@@ -41,12 +42,6 @@ std::vector<Listed> indexDump(const std::string& path, const std::string& tag, c
     }
     pclose(pipe);
     return listed;
-}
-
-std::string trimmed(std::string text)
-{
-    text.erase(text.find_last_not_of(' ') + 1);
-    return text;
 }
 
 } // namespace
@@ -122,7 +117,7 @@ TEST_F(CdxIndependentReader, CharacterTagsMatchKeysAndOrder)
         expectSameRecords(listed);
         const cdx::Expression key(t.key, table.fields());
         for (std::size_t i = 0; i < listed.size(); ++i)
-            ASSERT_EQ(trimmed(listed[i].key), trimmed(key.key(table.raw(listed[i].record)))) << "entry " << i;
+            ASSERT_EQ(withoutTrailingBlanks(listed[i].key), withoutTrailingBlanks(key.key(table.raw(listed[i].record)))) << "entry " << i;
     }
 }
 

@@ -8,8 +8,8 @@
 #include <thread>
 #include <vector>
 
-#include "data/DbfTable.h"
-#include "data/IndexFileCheck.h"
+#include "data/table/DbfTable.h"
+#include "data/table/IndexFileCheck.h"
 #include "data/dbf/DbfFile.h"
 #include "platform/Error.h"
 #include "support/ChildProcess.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "data/cdx/RecordSource.h"
+#include "data/dbf/RecordSource.h"
 
 namespace tarvela::test {
 

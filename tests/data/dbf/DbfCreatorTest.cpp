@@ -3,7 +3,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "data/DbfTable.h"
+#include "data/table/DbfTable.h"
 #include "data/dbf/DbfCreator.h"
 #include "platform/Error.h"
 #include "support/TempDir.h"

@@ -1,0 +1,24 @@
+#include "commission/ReportRuns.h"
+
+#include "commission/TDataSestavy.h"
+
+namespace tarvela {
+
+ReportRuns reportRunsOf(TDataSestavy& sestavy)
+{
+    ReportRuns runs;
+    runs.SesProvObch = [&sestavy](const std::string& salesman, DayNumber from, DayNumber to) {
+        sestavy.SesProvObch(salesman, from, to);
+    };
+    runs.SesProvSku = [&sestavy](const std::string& salesman, DayNumber from, DayNumber to) {
+        sestavy.SesProvSku(salesman, from, to);
+    };
+    runs.SesProvObchKar = [&sestavy](const std::string& salesman, DayNumber from, DayNumber to) {
+        sestavy.SesProvObchKar(salesman, from, to);
+    };
+    runs.SesProvCel = [&sestavy](DayNumber from, DayNumber to) { sestavy.SesProvCel(from, to); };
+    runs.SesNepProvObch = [&sestavy](const std::string& salesman) { sestavy.SesNepProvObch(salesman); };
+    return runs;
+}
+
+} // namespace tarvela

@@ -1,0 +1,21 @@
+// Walks the records of one document through the active tag, whose key must
+// begin with the document number. A key range matches every key that begins
+// with its bound (F00012 would also take F000123), so only records whose
+// number equals the sought one exactly are visited. The range stays in force
+// and the table stands at its end afterwards.
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace tarvela {
+
+class DbfTable;
+
+// Trailing blanks are ignored on both sides.
+bool sameNumber(const std::string& stored, const std::string& sought);
+
+void forEachRowOfDocument(DbfTable& table, const std::string& numberField, const std::string& number,
+                          const std::function<void()>& visit);
+
+} // namespace tarvela

@@ -1,0 +1,157 @@
+// TData's document totals: the items of a document folded into DokladObsah,
+// the document discounts, and the header recomputation.
+#include "data/company/TData.h"
+
+#include "data/documents/DocumentJournal.h"
+#include "data/documents/DocumentRows.h"
+#include "data/table/LockRecordWithRetry.h"
+#include "data/table/ScopedTableOpen.h"
+#include "platform/Error.h"
+
+namespace tarvela {
+
+namespace {
+
+DbfTable& headerTable(TData& data, int kind)
+{
+    if (kind == invoiceKind)
+        return data.Faktury;
+    if (kind == creditNoteKind)
+        return data.Dobropisy;
+    throw Error("Unknown document kind " + std::to_string(kind));
+}
+
+DocumentDiscount readDiscount(const DbfTable& faktSlevy)
+{
+    return {faktSlevy.asFloat("FAS_SLE"), faktSlevy.asFloat("FAS_DAN"), faktSlevy.asBool("FAS_DPH"),
+            faktSlevy.asBool("FAS_ROZ")};
+}
+
+// The discounts that neither reduce the VAT base nor are spread into the
+// items, as the header keeps them in HLA_SBD.
+double discountsKeptApart(TData& data, const std::string& document)
+{
+    ScopedTableOpen discounts(data, data.FaktSlevy, "DO1");
+    data.FaktSlevy.selectTag("DO1");
+    double sum = 0;
+    forEachRowOfDocument(data.FaktSlevy, "FAS_FAK", document, [&] {
+        const DocumentDiscount discount = readDiscount(data.FaktSlevy);
+        if (!discount.reducesVatBase && !discount.spreadIntoItems)
+            sum += discount.amount;
+    });
+    return sum;
+}
+
+void addItemToDokladObsah(MemTable& rows, const DbfTable& denik, double sign, int priceBasis,
+                          const std::string& document)
+{
+    const double quantity = sign * denik.asInteger("DEN_KUS");
+    const double net = sign * denik.asFloat("DEN_HPC");
+    const double cost = sign * denik.asFloat("DEN_HNC");
+    const double rate = denik.asFloat("DEN_DAN");
+    const double vat = net / 100 * rate;
+    const double sellingValue = priceBasis == 1 ? net : net + vat;
+
+    if (rows.locate({"DOK_KAV", "DOK_IND"}, {denik.asString("DEN_KAV"), denik.asString("DEN_IND")})) {
+        rows.edit();
+        rows.setFloat("DOK_KUS", rows.asFloat("DOK_KUS") + quantity);
+        rows.setFloat("DOK_PCC", rows.asFloat("DOK_PCC") + sellingValue);
+        rows.setFloat("DOK_NCC", rows.asFloat("DOK_NCC") + cost);
+        rows.setFloat("DOK_DPH", rows.asFloat("DOK_DPH") + vat);
+    } else {
+        rows.append();
+        rows.setString("DOK_KAV", denik.asString("DEN_KAV"));
+        rows.setString("DOK_IND", denik.asString("DEN_IND"));
+        rows.setFloat("DOK_KUS", quantity);
+        rows.setFloat("DOK_PCC", sellingValue);
+        rows.setFloat("DOK_NCC", cost);
+        rows.setFloat("DOK_DAN", rate);
+        rows.setFloat("DOK_DPH", vat);
+        rows.setString("DOK_CIS", document);
+    }
+    rows.post();
+}
+
+// Items of an invoice are stored as goods leaving the store (negative), those
+// of a credit note as goods coming back; both are collected as positive.
+void collectItems(TData& data, const std::string& document, int kind)
+{
+    DbfTable& header = headerTable(data, kind);
+    const double sign = kind == invoiceKind ? -1.0 : 1.0;
+    double cost = 0;
+    forEachJournalLine(data, document, [&] {
+        addItemToDokladObsah(data.DokladObsah, data.Denik, sign, data.settings().priceBasis, document);
+        cost += sign * data.Denik.asFloat("DEN_HNC");
+    });
+    if (header.state() == DbfTable::State::Edit) {
+        header.setFloat("HLA_NCA", cost);
+        header.setFloat("HLA_SBD", discountsKeptApart(data, document));
+    }
+}
+
+} // namespace
+
+void TData::GetDoklad(const std::string& document)
+{
+    collectItems(*this, document, invoiceKind);
+}
+
+void TData::GetDobropis(const std::string& document)
+{
+    collectItems(*this, document, creditNoteKind);
+}
+
+DocumentTotals TData::HlaHod(const std::string& document, int kind)
+{
+    headerTable(*this, kind);  // refuses an unknown kind before anything is touched
+    DocumentTotals totals;
+    DokladObsah.open();
+    DokladObsah.removeAllRows();
+    if (kind == invoiceKind)
+        GetDoklad(document);
+    else
+        GetDobropis(document);
+
+    for (DokladObsah.first(); !DokladObsah.eof(); DokladObsah.next())
+        addRowToTotals(totals, DokladObsah.asFloat("DOK_PCC"), DokladObsah.asFloat("DOK_DAN"),
+                       DokladObsah.asFloat("DOK_NCC"), settings_);
+
+    ScopedTableOpen discounts(*this, FaktSlevy, "DO1");
+    FaktSlevy.selectTag("DO1");
+    forEachRowOfDocument(FaktSlevy, "FAS_FAK", document,
+                         [&] { addDiscountToTotals(totals, readDiscount(FaktSlevy), settings_); });
+    finishTotals(totals);
+    return totals;
+}
+
+void TData::OpravaHlavicky(const std::string& document, int kind)
+{
+    DbfTable& header = headerTable(*this, kind);
+    if (!LockRecordWithRetry(header, ui()))
+        return;
+    try {
+        header.edit();
+        DokladObsah.open();
+        DokladObsah.removeAllRows();
+        const DocumentTotals totals = HlaHod(document, kind);
+        header.setFloat("HLA_CUH", totals.total);
+        header.setFloat("HLA_FHV", totals.roundingDifference);
+        header.setFloat("HLA_Z00", totals.zeroBase);
+        header.setFloat("HLA_Z05", totals.reducedBase);
+        header.setFloat("HLA_Z22", totals.basicBase);
+        header.setFloat("HLA_D22", totals.basicVat);
+        header.setFloat("HLA_D05", totals.reducedVat);
+        header.post();
+    } catch (...) {
+        // The header keeps its old totals; nothing half-written is posted.
+        if (header.state() != DbfTable::State::Browse)
+            header.cancel();
+        header.unlockRecord();
+        DokladObsah.close();
+        throw;
+    }
+    header.unlockRecord();
+    DokladObsah.close();
+}
+
+} // namespace tarvela

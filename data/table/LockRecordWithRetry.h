@@ -1,0 +1,13 @@
+// Locks the current record of a table before it is changed: up to 10
+// attempts about 100 ms apart, letting window messages be processed after
+// each. On failure the user is told and the change must be given up.
+#pragma once
+
+#include "data/table/DbfTable.h"
+#include "platform/Ui.h"
+
+namespace tarvela {
+
+bool LockRecordWithRetry(DbfTable& table, Ui& ui);
+
+} // namespace tarvela

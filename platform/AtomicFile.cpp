@@ -1,0 +1,137 @@
+#include "platform/AtomicFile.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/Error.h"
+
+namespace tarvela {
+
+namespace {
+
+constexpr std::size_t kBufferSize = 1 << 20;
+constexpr std::string_view kMarker = ".new";
+constexpr std::string_view kRandomPart = "XXXXXX";
+
+bool writeAll(int fd, std::string_view bytes, std::uint64_t offset)
+{
+    while (!bytes.empty()) {
+        const ssize_t n = ::pwrite(fd, bytes.data(), bytes.size(), static_cast<off_t>(offset));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+        offset += static_cast<std::uint64_t>(n);
+    }
+    return true;
+}
+
+// A rename is durable only once the folder that holds the name is synced.
+bool syncFolderOf(const std::string& path)
+{
+    std::string folder = std::filesystem::path(path).parent_path().string();
+    if (folder.empty())
+        folder = ".";
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    // Some file systems (network shares among them) cannot sync a folder;
+    // they commit the rename themselves.
+    const bool synced = ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP;
+    ::close(fd);
+    return synced;
+}
+
+// A new file takes the permissions of the one it replaces.
+mode_t modeFor(const std::string& path)
+{
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 ? (info.st_mode & 07777) : 0644;
+}
+
+} // namespace
+
+AtomicFile::AtomicFile(std::string path) : path_(std::move(path))
+{
+    temporaryPath_ = path_;
+    temporaryPath_ += kMarker;
+    temporaryPath_ += kRandomPart;
+    fd_ = ::mkstemp(temporaryPath_.data());
+    if (fd_ < 0)
+        throw Error(formatMessage("Nelze zapsat soubor %s", path_));
+    buffer_.reserve(kBufferSize);
+}
+
+AtomicFile::~AtomicFile()
+{
+    if (!committed_)
+        removeTemporary();
+}
+
+void AtomicFile::removeTemporary()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+    fd_ = -1;
+    ::unlink(temporaryPath_.c_str());
+}
+
+void AtomicFile::fail()
+{
+    removeTemporary();
+    throw Error(formatMessage("Nelze zapsat soubor %s", path_));
+}
+
+void AtomicFile::append(std::string_view bytes)
+{
+    if (fd_ < 0)
+        fail();
+    if (buffer_.size() + bytes.size() > kBufferSize)
+        flush();
+    if (bytes.size() >= kBufferSize) {
+        const off_t end = ::lseek(fd_, 0, SEEK_END);
+        if (end < 0 || !writeAll(fd_, bytes, static_cast<std::uint64_t>(end)))
+            fail();
+        return;
+    }
+    buffer_.append(bytes);
+}
+
+void AtomicFile::flush()
+{
+    if (fd_ < 0)
+        fail();
+    if (buffer_.empty())
+        return;
+    const off_t end = ::lseek(fd_, 0, SEEK_END);
+    if (end < 0 || !writeAll(fd_, buffer_, static_cast<std::uint64_t>(end)))
+        fail();
+    buffer_.clear();
+}
+
+void AtomicFile::writeAt(std::uint64_t offset, std::string_view bytes)
+{
+    flush();
+    if (!writeAll(fd_, bytes, offset))
+        fail();
+}
+
+void AtomicFile::commit()
+{
+    flush();
+    if (::fchmod(fd_, modeFor(path_)) != 0 || ::fsync(fd_) != 0)
+        fail();
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0 || ::rename(temporaryPath_.c_str(), path_.c_str()) != 0)
+        fail();
+    committed_ = true;
+    if (!syncFolderOf(path_))
+        throw Error(formatMessage("Nelze zapsat soubor %s", path_));
+}
+
+} // namespace tarvela

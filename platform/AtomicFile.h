@@ -1,0 +1,46 @@
+// Replaces a file whole or not at all. The new content goes to a temporary
+// file in the target's folder; commit() syncs it, renames it over the target
+// and syncs the folder, so that after a crash or power cut the name holds
+// either the old file or the complete new one. Any failure, and destruction
+// without commit(), removes the temporary file and leaves the old one as it
+// was. Every failure is an Error "Nelze zapsat soubor <target>".
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tarvela {
+
+class AtomicFile {
+public:
+    explicit AtomicFile(std::string path);
+    ~AtomicFile();
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+
+    const std::string& path() const { return path_; }
+    // Other writers (an index builder) may open and write this file too;
+    // commit() syncs whatever they wrote.
+    const std::string& temporaryPath() const { return temporaryPath_; }
+
+    // Appends through a buffer.
+    void append(std::string_view bytes);
+    // Overwrites at an offset that was written before (a header completed last).
+    void writeAt(std::uint64_t offset, std::string_view bytes);
+    // Makes the buffered bytes visible to other openers of temporaryPath().
+    void flush();
+    void commit();
+
+private:
+    [[noreturn]] void fail();
+    void removeTemporary();
+
+    std::string path_;
+    std::string temporaryPath_;
+    std::string buffer_;
+    int fd_ = -1;
+    bool committed_ = false;
+};
+
+} // namespace tarvela

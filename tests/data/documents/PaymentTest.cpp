@@ -1,0 +1,96 @@
+// Paid sum and latest payment date of a document, from its rows in Vypisy.
+#include <gtest/gtest.h>
+
+#include "support/CompanyFixture.h"
+#include "data/company/TData.h"
+
+namespace tarvela {
+namespace {
+
+using test::CompanyFixture;
+
+DayNumber day(int year, int month, int dayOfMonth)
+{
+    return toDayNumber({year, month, dayOfMonth});
+}
+
+int rowsInRange(DbfTable& table)
+{
+    int rows = 0;
+    for (table.first(); !table.eof(); table.next())
+        ++rows;
+    return rows;
+}
+
+TEST(PaymentSum, AddsEveryPaymentWithItsSign)
+{
+    CompanyFixture company;
+    company.addPayment("F001", 400.00, day(2026, 3, 1));
+    company.addPayment("F001", 600.00, day(2026, 3, 5));
+    company.addPayment("F002", 400.00, day(2026, 3, 1));
+    company.addPayment("F002", 600.00, day(2026, 3, 5));
+    company.addPayment("F002", -100.00, day(2026, 3, 6));
+    company.addPayment("D001", 250.00, day(2026, 3, 6));
+    TData& data = company.data();
+    EXPECT_DOUBLE_EQ(data.GetPlacenoFaktura("F001"), 1000.0);
+    EXPECT_DOUBLE_EQ(data.GetPlacenoFaktura("F002"), 900.0);
+    EXPECT_DOUBLE_EQ(data.GetPlacenoFaktura("D001"), 250.0);
+    EXPECT_DOUBLE_EQ(data.GetPlacenoFaktura("F999"), 0.0);
+    EXPECT_FALSE(data.Vypisy.isOpen());
+}
+
+TEST(PaymentSum, NumbersThatArePrefixesOfEachOtherStayApart)
+{
+    CompanyFixture company;
+    company.addPayment("F00012", 100.00, day(2026, 3, 1));
+    company.addPayment("F000123", 5000.00, day(2026, 4, 1));
+    TData& data = company.data();
+    DayNumber paid = 0;
+    EXPECT_DOUBLE_EQ(data.GetPlacenoFaktura("F00012"), 100.0);
+    EXPECT_DOUBLE_EQ(data.GetPlacenoFaktura("F00012", paid), 100.0);
+    EXPECT_EQ(paid, day(2026, 3, 1));
+    EXPECT_DOUBLE_EQ(data.GetPlacenoFaktura("F000123"), 5000.0);
+}
+
+TEST(PaymentSum, OpenTableIsLeftRestrictedToTheDocument)
+{
+    CompanyFixture company;
+    company.addPayment("F001", 400.00, day(2026, 3, 1));
+    company.addPayment("F002", 600.00, day(2026, 3, 5));
+    company.addPayment("F002", 50.00, day(2026, 3, 6));
+    TData& data = company.data();
+    data.OpenVyp(0, "DAT");
+    data.Vypisy.setKeyRange("", "");
+    data.Vypisy.selectTag("DO1");
+    data.Vypisy.setKeyRange("F001", "F001");
+    EXPECT_DOUBLE_EQ(data.GetPlacenoFaktura("F002"), 650.0);
+    ASSERT_TRUE(data.Vypisy.isOpen());
+    EXPECT_EQ(data.Vypisy.activeTag(), "DO1");
+    EXPECT_TRUE(data.Vypisy.eof());
+    EXPECT_EQ(rowsInRange(data.Vypisy), 2);
+    data.CloseVyp();
+}
+
+TEST(PaymentDate, IsTheLatestPaymentAndTheRangeIsLifted)
+{
+    CompanyFixture company;
+    company.addPayment("F001", 600.00, day(2026, 3, 20));
+    company.addPayment("F001", 400.00, day(2026, 3, 1));
+    company.addPayment("F002", 10.00, day(2026, 5, 1));
+    TData& data = company.data();
+    DayNumber paid = -1;
+    EXPECT_DOUBLE_EQ(data.GetPlacenoFaktura("F001", paid), 1000.0);
+    EXPECT_EQ(paid, day(2026, 3, 20));
+    EXPECT_DOUBLE_EQ(data.GetPlacenoFaktura("F404", paid), 0.0);
+    EXPECT_EQ(paid, 0);
+
+    data.OpenVyp(0, "DAT");
+    data.GetPlacenoFaktura("F001", paid);
+    ASSERT_TRUE(data.Vypisy.isOpen());
+    EXPECT_EQ(data.Vypisy.activeTag(), "DO1");
+    EXPECT_EQ(rowsInRange(data.Vypisy), 3);
+    data.CloseVyp();
+}
+
+} // namespace
+} // namespace tarvela
