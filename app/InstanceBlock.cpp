@@ -7,9 +7,9 @@ namespace tarvela {
 
 namespace {
 
-constexpr std::size_t countOffset = 4;
-constexpr std::size_t slotsOffset = 8;
-constexpr std::size_t longestParameter = InstanceBlock::slotSize - 1;
+constexpr std::size_t kCountOffset = 4;
+constexpr std::size_t kSlotsOffset = 8;
+constexpr std::size_t kLongestParameter = InstanceBlock::kSlotSize - 1;
 
 } // namespace
 
@@ -22,12 +22,12 @@ std::unique_ptr<InstanceBlock> InstanceBlock::over(std::unique_ptr<SharedBlock> 
 
 std::unique_ptr<InstanceBlock> InstanceBlock::openOrCreate(const std::string& name)
 {
-    return over(SharedBlock::openOrCreate(name, size));
+    return over(SharedBlock::openOrCreate(name, kSize));
 }
 
 std::unique_ptr<InstanceBlock> InstanceBlock::openExisting(const std::string& name)
 {
-    return over(SharedBlock::openExisting(name, size));
+    return over(SharedBlock::openExisting(name, kSize));
 }
 
 std::uint32_t InstanceBlock::owner() const
@@ -45,12 +45,12 @@ void InstanceBlock::setOwner(std::uint32_t processId)
 void InstanceBlock::writeParameters(const std::vector<std::string>& parameters)
 {
     unsigned char* memory = block_->bytes();
-    const std::uint32_t count = static_cast<std::uint32_t>(std::min<std::size_t>(parameters.size(), slotCount));
-    std::memcpy(memory + countOffset, &count, sizeof count);
+    const std::uint32_t count = static_cast<std::uint32_t>(std::min<std::size_t>(parameters.size(), kSlotCount));
+    std::memcpy(memory + kCountOffset, &count, sizeof count);
     for (std::uint32_t i = 0; i < count; ++i) {
-        unsigned char* slot = memory + slotsOffset + slotSize * i;
-        const std::string cut = parameters[i].substr(0, longestParameter);
-        std::memset(slot, 0, slotSize);
+        unsigned char* slot = memory + kSlotsOffset + kSlotSize * i;
+        const std::string cut = parameters[i].substr(0, kLongestParameter);
+        std::memset(slot, 0, kSlotSize);
         std::memcpy(slot, cut.data(), cut.size());
     }
 }
@@ -59,11 +59,11 @@ std::vector<std::string> InstanceBlock::readParameters() const
 {
     const unsigned char* memory = block_->bytes();
     std::uint32_t count = 0;
-    std::memcpy(&count, memory + countOffset, sizeof count);
+    std::memcpy(&count, memory + kCountOffset, sizeof count);
     std::vector<std::string> parameters;
-    for (std::uint32_t i = 0; i < std::min<std::uint32_t>(count, slotCount); ++i) {
-        const char* slot = reinterpret_cast<const char*>(memory + slotsOffset + slotSize * i);
-        parameters.emplace_back(slot, strnlen(slot, longestParameter));
+    for (std::uint32_t i = 0; i < std::min<std::uint32_t>(count, kSlotCount); ++i) {
+        const char* slot = reinterpret_cast<const char*>(memory + kSlotsOffset + kSlotSize * i);
+        parameters.emplace_back(slot, strnlen(slot, kLongestParameter));
     }
     return parameters;
 }

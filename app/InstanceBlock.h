@@ -16,9 +16,9 @@ namespace tarvela {
 
 class InstanceBlock {
 public:
-    static constexpr std::size_t size = 3018;
-    static constexpr int slotCount = 10;
-    static constexpr std::size_t slotSize = 301;
+    static constexpr std::size_t kSize = 3018;
+    static constexpr int kSlotCount = 10;
+    static constexpr std::size_t kSlotSize = 301;
 
     // Nothing when the block can be neither created nor mapped.
     static std::unique_ptr<InstanceBlock> openOrCreate(const std::string& name);

@@ -14,7 +14,7 @@ namespace tarvela {
 namespace {
 
 constexpr std::chrono::seconds answerTimeout(10);
-const QByteArray handOverMessage = "1324\n";
+const QByteArray kHandOverMessage = "1324\n";
 int guardCount = 0;
 
 std::string semaphoreName(const QString& baseName)
@@ -102,7 +102,7 @@ bool SingleInstance::notifyRunningCopy()
     socket.connectToServer(serverName(baseName_, block_->owner()));
     if (!socket.waitForConnected(std::chrono::milliseconds(answerTimeout).count()))
         return false;
-    socket.write(handOverMessage);
+    socket.write(kHandOverMessage);
     const bool written = socket.waitForBytesWritten(std::chrono::milliseconds(answerTimeout).count());
     socket.disconnectFromServer();
     return written;

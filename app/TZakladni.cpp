@@ -26,7 +26,7 @@ namespace tarvela {
 
 namespace {
 
-const QString designTitle = QStringLiteral("Tarvela 1.30");
+const QString kDesignTitle = QStringLiteral("Tarvela 1.30");
 
 } // namespace
 
@@ -36,7 +36,7 @@ TZakladni::TZakladni(TData& data, const UserRights& rights, ReportRuns runs)
       data_(data), panes_(new StatusPanes(*statusBar())), onTop_(nullptr),
       reports_(new ReportCommands(*this, data, std::move(runs)))
 {
-    setWindowTitle(designTitle);
+    setWindowTitle(kDesignTitle);
     buildMenu();
     buildToolbar();
     onTop_ = new AlwaysOnTop(*this);

@@ -7,13 +7,13 @@ namespace tarvela {
 
 namespace {
 
-constexpr int pictureWidth = 52;
-constexpr int pictureHeight = 66;
+constexpr int kPictureWidth = 52;
+constexpr int kPictureHeight = 66;
 
 // A sheet of paper with a folded corner, ruled lines and a coloured stamp.
 QPixmap documentPicture(const QColor& stamp, const QString& sign)
 {
-    QPixmap picture(pictureWidth, pictureHeight);
+    QPixmap picture(kPictureWidth, kPictureHeight);
     picture.fill(Qt::white);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -64,7 +64,7 @@ QPixmap creditNotesPicture()
 
 QPixmap salesmenPicture()
 {
-    QPixmap picture(pictureWidth, pictureHeight);
+    QPixmap picture(kPictureWidth, kPictureHeight);
     picture.fill(Qt::white);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -46,9 +46,9 @@ void applyCardRule(MemTable& row)
 
 void applyTypeRule(MemTable& row, const CommissionTerms& terms)
 {
-    if (terms.type == groupRateType)
+    if (terms.type == kGroupRateType)
         applyGroupRule(row, terms.discountLimit, terms.reductionCoefficient);
-    else if (terms.type == fixedRateType)
+    else if (terms.type == kFixedRateType)
         applyFixedRule(row, terms.fixedRate);
 }
 

@@ -16,7 +16,7 @@ struct CommissionTerms {
     double reductionCoefficient = 0.5; // OBC_KRA
 };
 
-inline const char* const groupRateType = "001";
-inline const char* const fixedRateType = "002";
+inline const char* const kGroupRateType = "001";
+inline const char* const kFixedRateType = "002";
 
 } // namespace tarvela

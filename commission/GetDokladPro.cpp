@@ -16,7 +16,7 @@ namespace tarvela {
 
 namespace {
 
-const char* const missingGroupMessage = "Nenalezena skupina u karty ";
+const char* const kMissingGroupMessage = "Nenalezena skupina u karty ";
 
 CommissionTerms termsOf(TData& data, const std::string& document, const std::string& salesman)
 {
@@ -50,8 +50,8 @@ void describeNewRow(TData& data, MemTable& rows, const std::string& card, DayNum
         return;
     }
     rows.setFloat("DOK_PSA", 0);
-    if (terms.type == groupRateType)
-        data.ui().showMessage(missingGroupMessage + card);
+    if (terms.type == kGroupRateType)
+        data.ui().showMessage(kMissingGroupMessage + card);
 }
 
 } // namespace
@@ -62,7 +62,7 @@ void TDataSestavy::GetDokladPro(const std::string& document, const std::string& 
 {
     const OperationCodeLists codes{salesCodes, tradeDiscountCodes, quantityDiscountCodes, specialDiscountCodes};
     const CommissionTerms terms = termsOf(data_, document, salesman);
-    const bool describesCards = terms.type == groupRateType || terms.type == fixedRateType;
+    const bool describesCards = terms.type == kGroupRateType || terms.type == kFixedRateType;
     ScopedTableOpen groups(data_.SortiSkup);
     DokladObsahFak.open();
 

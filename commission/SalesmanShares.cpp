@@ -14,7 +14,7 @@ SalesmanShares sharesOf(const DocumentHeader& header, const std::vector<SplitSha
 {
     SalesmanShares shares;
     if (sameNumber(header.salesman, salesman))
-        shares = {1.0, 1.0, groupRateType};
+        shares = {1.0, 1.0, kGroupRateType};
     const auto split = std::find_if(splits.begin(), splits.end(),
                                     [&](const SplitShare& s) { return sameNumber(s.salesman, salesman); });
     if (split != splits.end())

@@ -12,11 +12,11 @@ namespace tarvela {
 
 namespace {
 
-const char* const documentTag = "DO1";
+const char* const kDocumentTag = "DO1";
 
 bool isDocumentTag(const std::string& tag)
 {
-    return equalIgnoringAsciiCase(tag, documentTag);
+    return equalIgnoringAsciiCase(tag, kDocumentTag);
 }
 
 bool isSought(const DbfTable& delProv, const std::string& document, const std::string& salesman)
@@ -55,11 +55,11 @@ public:
         : delProv_(delProv), indexFile_(indexFile), previousTag_(delProv.activeTag())
     {
         try {
-            delProv_.selectTag(documentTag);
+            delProv_.selectTag(kDocumentTag);
         } catch (const Error&) {
             delProv_.attachIndexFile(indexFile_);
             attached_ = true;
-            delProv_.selectTag(documentTag);
+            delProv_.selectTag(kDocumentTag);
         }
     }
     ~DocumentTagScope()

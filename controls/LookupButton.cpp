@@ -8,7 +8,7 @@
 namespace tarvela {
 
 namespace {
-constexpr int smallestWidth = 15;
+constexpr int kSmallestWidth = 15;
 }
 
 LookupButton::LookupButton(QLineEdit& edit)
@@ -46,7 +46,7 @@ void LookupButton::setButtonWidth(int width)
 
 int LookupButton::buttonWidth() const
 {
-    return std::clamp(requestedWidth_, smallestWidth, std::max(smallestWidth, edit_.width()));
+    return std::clamp(requestedWidth_, kSmallestWidth, std::max(kSmallestWidth, edit_.width()));
 }
 
 void LookupButton::setGlyph(const QPixmap& glyph, int count)

@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 1)
         return 0;
     cdx::KeyFormat format;
-    format.keyLength = 1 + data[0] % cdx::MaxKeyLength;
+    format.keyLength = 1 + data[0] % cdx::kMaxKeyLength;
     format.pad = (data[0] & 0x80) ? '\0' : ' ';
     cdx::PageBytes page{};
     std::copy_n(data + 1, std::min<std::size_t>(size - 1, page.size()), page.begin());
@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             cdx::encodeLeaf(node, format);
     } catch (const Error&) {
     }
-    if (size >= 1 + cdx::HeaderSize) {
+    if (size >= 1 + cdx::kHeaderSize) {
         try {
             cdx::TagHeader::decode(data + 1, 0x400);
         } catch (const Error&) {

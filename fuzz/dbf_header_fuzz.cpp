@@ -13,9 +13,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     try {
-        if (size < DbfHeader::prefixSize)
+        if (size < DbfHeader::kPrefixSize)
             return 0;
-        const std::uint16_t length = DbfHeader::headerLengthOf(bytes.substr(0, DbfHeader::prefixSize), "fuzz.dbf");
+        const std::uint16_t length = DbfHeader::headerLengthOf(bytes.substr(0, DbfHeader::kPrefixSize), "fuzz.dbf");
         if (length > size)
             return 0;
         const DbfHeader header = DbfHeader::parse(bytes.substr(0, length), "fuzz.dbf");

@@ -30,8 +30,8 @@ struct Permutation {
 
     Permutation()
     {
-        const auto reverse852 = reverseOf(codepage_tables::cp852);
-        const auto reverse1250 = reverseOf(codepage_tables::cp1250);
+        const auto reverse852 = reverseOf(codepage_tables::kCp852);
+        const auto reverse1250 = reverseOf(codepage_tables::kCp1250);
         std::array<int, 256> mapped;
         mapped.fill(-1);
         std::array<bool, 256> taken{};
@@ -40,11 +40,11 @@ struct Permutation {
             taken[b] = true;
         }
         for (int b = 33; b < 256; ++b) {
-            const char32_t ch = codepage_tables::cp1250[b];
+            const char32_t ch = codepage_tables::kCp1250[b];
             const auto in852 = reverse852.find(ch);
             if (in852 == reverse852.end() || in852->second < 33)
                 continue;
-            const auto back = reverse1250.find(codepage_tables::cp852[in852->second]);
+            const auto back = reverse1250.find(codepage_tables::kCp852[in852->second]);
             if (back == reverse1250.end() || back->second != b)
                 continue;
             mapped[b] = in852->second;
@@ -117,13 +117,13 @@ std::string cp1250ToUtf8(std::string_view bytes)
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 4);
     for (unsigned char c : bytes)
-        appendUtf8(out, codepage_tables::cp1250[c]);
+        appendUtf8(out, codepage_tables::kCp1250[c]);
     return out;
 }
 
 std::string utf8ToCp1250(std::string_view text)
 {
-    static const auto reverse = reverseOf(codepage_tables::cp1250);
+    static const auto reverse = reverseOf(codepage_tables::kCp1250);
     std::string out;
     out.reserve(text.size());
     for (char32_t cp : utf8ToUtf32(text)) {
@@ -141,7 +141,7 @@ bool isPlainAscii(std::string_view text)
 {
     static const bool asciiUnchanged = [] {
         for (int c = 0; c < 0x80; ++c)
-            if (permutation().toAnsi[c] != c || permutation().toOem[c] != c || codepage_tables::cp1250[c] != char32_t(c))
+            if (permutation().toAnsi[c] != c || permutation().toOem[c] != c || codepage_tables::kCp1250[c] != char32_t(c))
                 return false;
         return true;
     }();

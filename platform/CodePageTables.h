@@ -5,7 +5,7 @@
 
 namespace tarvela::codepage_tables {
 
-extern const std::array<char32_t, 256> cp852;
-extern const std::array<char32_t, 256> cp1250;
+extern const std::array<char32_t, 256> kCp852;
+extern const std::array<char32_t, 256> kCp1250;
 
 } // namespace tarvela::codepage_tables

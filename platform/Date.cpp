@@ -7,19 +7,19 @@
 namespace tarvela {
 
 namespace {
-constexpr std::chrono::sys_days epoch = std::chrono::sys_days{
+constexpr std::chrono::sys_days kEpoch = std::chrono::sys_days{
     std::chrono::year{1899} / std::chrono::December / 30};
 }
 
 DayNumber toDayNumber(const CivilDate& date)
 {
     const std::chrono::sys_days days{std::chrono::year{date.year} / date.month / date.day};
-    return static_cast<DayNumber>((days - epoch).count());
+    return static_cast<DayNumber>((days - kEpoch).count());
 }
 
 CivilDate toCivilDate(DayNumber day)
 {
-    const std::chrono::year_month_day ymd{epoch + std::chrono::days{day}};
+    const std::chrono::year_month_day ymd{kEpoch + std::chrono::days{day}};
     return {int(ymd.year()), int(unsigned(ymd.month())), int(unsigned(ymd.day()))};
 }
 

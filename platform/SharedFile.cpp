@@ -9,7 +9,7 @@
 namespace tarvela {
 
 namespace {
-constexpr std::uint64_t shareModeByte = 0x7FFFFFFF;
+constexpr std::uint64_t kShareModeByte = 0x7FFFFFFF;
 }
 
 SharedFile::~SharedFile()
@@ -44,7 +44,7 @@ OpenStatus SharedFile::open(const std::string& path, ShareMode mode)
         return errno == ENOENT || errno == ENOTDIR ? OpenStatus::Missing : OpenStatus::Denied;
     struct stat info {};
     const LockType type = mode == ShareMode::Exclusive ? LockType::Write : LockType::Read;
-    if (fstat(fd, &info) != 0 || S_ISDIR(info.st_mode) || !tryLockRange(fd, shareModeByte, 1, type)) {
+    if (fstat(fd, &info) != 0 || S_ISDIR(info.st_mode) || !tryLockRange(fd, kShareModeByte, 1, type)) {
         ::close(fd);
         return OpenStatus::Denied;
     }

@@ -56,9 +56,9 @@ std::string configHome()
 
 PathMapping PathMapping::load(const std::string& executableDirectory)
 {
-    std::vector<std::filesystem::path> candidates{std::filesystem::path(executableDirectory) / fileName};
+    std::vector<std::filesystem::path> candidates{std::filesystem::path(executableDirectory) / kFileName};
     if (const std::string config = configHome(); !config.empty())
-        candidates.push_back(std::filesystem::path(config) / "tarvela" / fileName);
+        candidates.push_back(std::filesystem::path(config) / "tarvela" / kFileName);
     for (const auto& candidate : candidates) {
         std::ifstream in(candidate, std::ios::binary);
         if (!in)

@@ -21,7 +21,7 @@ namespace tarvela {
 
 class PathMapping {
 public:
-    static constexpr const char* fileName = "tarvela-paths.ini";
+    static constexpr const char* kFileName = "tarvela-paths.ini";
 
     // The first mapping file found (see above); empty when there is none.
     static PathMapping load(const std::string& executableDirectory);

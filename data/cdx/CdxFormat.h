@@ -10,24 +10,24 @@
 
 namespace tarvela::cdx {
 
-constexpr std::uint32_t PageSize = 512;
-constexpr std::uint32_t HeaderSize = 1024;
-constexpr std::uint32_t NoPage = 0xFFFFFFFF;
-constexpr std::uint32_t DirectoryRoot = 0x400;
-constexpr std::uint32_t DirectoryKeyLength = 10;
-constexpr std::uint32_t MaxKeyLength = 240;
-constexpr std::uint32_t LeafSpace = 488;      // bytes for packed entries and keys
-constexpr std::uint32_t InteriorSpace = 500;  // bytes for fixed-size entries
-constexpr int MaxDepth = 32;
+constexpr std::uint32_t kPageSize = 512;
+constexpr std::uint32_t kHeaderSize = 1024;
+constexpr std::uint32_t kNoPage = 0xFFFFFFFF;
+constexpr std::uint32_t kDirectoryRoot = 0x400;
+constexpr std::uint32_t kDirectoryKeyLength = 10;
+constexpr std::uint32_t kMaxKeyLength = 240;
+constexpr std::uint32_t kLeafSpace = 488;      // bytes for packed entries and keys
+constexpr std::uint32_t kInteriorSpace = 500;  // bytes for fixed-size entries
+constexpr int kMaxDepth = 32;
 
-constexpr std::uint8_t OptionUnique = 0x01;
-constexpr std::uint8_t OptionFor = 0x08;
-constexpr std::uint8_t OptionCompact = 0x20;
-constexpr std::uint8_t OptionCompound = 0x40;
-constexpr std::uint8_t OptionDirectory = 0x80;
+constexpr std::uint8_t kOptionUnique = 0x01;
+constexpr std::uint8_t kOptionFor = 0x08;
+constexpr std::uint8_t kOptionCompact = 0x20;
+constexpr std::uint8_t kOptionCompound = 0x40;
+constexpr std::uint8_t kOptionDirectory = 0x80;
 
-constexpr std::uint16_t AttributeRoot = 0x01;
-constexpr std::uint16_t AttributeLeaf = 0x02;
+constexpr std::uint16_t kAttributeRoot = 0x01;
+constexpr std::uint16_t kAttributeLeaf = 0x02;
 
 // A structural fault found in an index file; the detail says where. The
 // layer above turns it into "Index file %s is corrupted".

@@ -12,7 +12,7 @@ namespace {
 
 // Upper and lower case of a letter sit together, the accented letters of
 // code page 852 right after their base letter. A permutation of 0..255.
-constexpr std::array<unsigned char, 256> Weights = {
+constexpr std::array<unsigned char, 256> kWeights = {
     0x00, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09, 0x0A, 0x0B, 0x0C, 0x0D, 0x0E, 0x0F,
     0x10, 0x11, 0x12, 0x13, 0x14, 0x15, 0x16, 0x17, 0x18, 0x19, 0x1A, 0x1B, 0x1C, 0x1D, 0x1E, 0x1F,
     0x20, 0x21, 0x22, 0x23, 0x24, 0x25, 0x26, 0x27, 0x28, 0x29, 0x2A, 0x2B, 0x2C, 0x2D, 0x2E, 0x2F,
@@ -57,7 +57,7 @@ std::size_t firstDifference(const char* a, const char* b, std::size_t n)
 
 unsigned char collationWeight(unsigned char byte)
 {
-    return Weights[byte];
+    return kWeights[byte];
 }
 
 // The weights are a permutation, so equal bytes weigh the same and only the
@@ -67,7 +67,7 @@ int compareCollated(std::string_view a, std::string_view b)
     const std::size_t common = std::min(a.size(), b.size());
     const std::size_t at = firstDifference(a.data(), b.data(), common);
     if (at < common)
-        return Weights[static_cast<unsigned char>(a[at])] - Weights[static_cast<unsigned char>(b[at])];
+        return kWeights[static_cast<unsigned char>(a[at])] - kWeights[static_cast<unsigned char>(b[at])];
     if (a.size() == b.size())
         return 0;
     return a.size() < b.size() ? -1 : 1;
@@ -76,7 +76,7 @@ int compareCollated(std::string_view a, std::string_view b)
 void writeWeights(std::string_view key, char* into)
 {
     for (const char c : key)
-        *into++ = static_cast<char>(Weights[static_cast<unsigned char>(c)]);
+        *into++ = static_cast<char>(kWeights[static_cast<unsigned char>(c)]);
 }
 
 std::string toWeights(std::string_view key)

@@ -182,7 +182,7 @@ ValueType Expression::type() const
 
 int Expression::keyLength() const
 {
-    return root_->type() == ValueType::Character ? root_->width() : NumericKeyLength;
+    return root_->type() == ValueType::Character ? root_->width() : kNumericKeyLength;
 }
 
 std::string Expression::key(const std::string& record) const

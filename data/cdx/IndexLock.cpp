@@ -6,8 +6,8 @@
 namespace tarvela::cdx {
 
 namespace {
-constexpr int Tries = 100;
-constexpr auto Pause = std::chrono::milliseconds(50);
+constexpr int kTries = 100;
+constexpr auto kPause = std::chrono::milliseconds(50);
 }
 
 std::uint64_t indexLockOffset(LockProtocol protocol)
@@ -17,11 +17,11 @@ std::uint64_t indexLockOffset(LockProtocol protocol)
 
 bool lockIndex(SharedFile& file, LockProtocol protocol)
 {
-    for (int attempt = 1; attempt <= Tries; ++attempt) {
+    for (int attempt = 1; attempt <= kTries; ++attempt) {
         if (file.tryLock(indexLockOffset(protocol), 1, LockType::Write))
             return true;
-        if (attempt < Tries)
-            std::this_thread::sleep_for(Pause);
+        if (attempt < kTries)
+            std::this_thread::sleep_for(kPause);
     }
     return false;
 }

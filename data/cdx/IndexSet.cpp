@@ -345,7 +345,7 @@ void IndexSet::buildTag(const std::string& path, const std::string& tagName, con
 {
     const auto& fields = impl_->table.fields();
     const Expression key(keyExpression, fields);
-    if (key.type() == ValueType::Logical || key.keyLength() < 1 || key.keyLength() > int(MaxKeyLength))
+    if (key.type() == ValueType::Logical || key.keyLength() < 1 || key.keyLength() > int(kMaxKeyLength))
         throw Error("Invalid index expression \"" + keyExpression + "\": not a key");
     std::unique_ptr<Expression> condition;
     if (withoutTrailingBlanks(forExpression).size() > 0) {
@@ -360,7 +360,7 @@ void IndexSet::buildTag(const std::string& path, const std::string& tagName, con
     TagHeader header;
     header.keyExpression = keyExpression;
     header.forExpression = condition ? forExpression : std::string();
-    header.options = OptionCompact | OptionCompound | (unique ? OptionUnique : 0);
+    header.options = kOptionCompact | kOptionCompound | (unique ? kOptionUnique : 0);
     header.descending = descending;
     header.keyLength = static_cast<std::uint32_t>(key.keyLength());
 

@@ -7,12 +7,12 @@
 namespace tarvela::cdx {
 
 namespace {
-constexpr std::uint32_t EntryTable = 0x0C;
+constexpr std::uint32_t kEntryTable = 0x0C;
 }
 
 std::uint32_t interiorCapacity(std::uint32_t keyLength)
 {
-    return InteriorSpace / (keyLength + 8);
+    return kInteriorSpace / (keyLength + 8);
 }
 
 Node decodeInterior(const PageBytes& page, std::uint32_t offset, const KeyFormat& format)
@@ -28,7 +28,7 @@ Node decodeInterior(const PageBytes& page, std::uint32_t offset, const KeyFormat
     const std::uint32_t entrySize = format.keyLength + 8;
     node.entries.resize(count);
     for (std::uint32_t i = 0; i < count; ++i) {
-        const unsigned char* at = page.data() + EntryTable + i * entrySize;
+        const unsigned char* at = page.data() + kEntryTable + i * entrySize;
         Entry& entry = node.entries[i];
         entry.key.assign(reinterpret_cast<const char*>(at), format.keyLength);
         entry.record = readBe32(at + format.keyLength);
@@ -46,7 +46,7 @@ PageBytes encodeInterior(const Node& node, const KeyFormat& format)
     writeLe(page.data() + 8, node.right, 4);
     const std::uint32_t entrySize = format.keyLength + 8;
     for (std::size_t i = 0; i < node.entries.size(); ++i) {
-        unsigned char* at = page.data() + EntryTable + i * entrySize;
+        unsigned char* at = page.data() + kEntryTable + i * entrySize;
         const auto& entry = node.entries[i];
         std::copy_n(entry.key.begin(), format.keyLength, at);
         writeBe32(at + format.keyLength, entry.record);
@@ -57,7 +57,7 @@ PageBytes encodeInterior(const Node& node, const KeyFormat& format)
 
 Node decodeNode(const PageBytes& page, std::uint32_t offset, const KeyFormat& format)
 {
-    return (readLe(page.data(), 2) & AttributeLeaf) ? decodeLeaf(page, offset, format)
+    return (readLe(page.data(), 2) & kAttributeLeaf) ? decodeLeaf(page, offset, format)
                                                     : decodeInterior(page, offset, format);
 }
 

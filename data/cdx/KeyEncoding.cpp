@@ -12,8 +12,8 @@ std::string encodeNumberKey(double value)
         value = 0.0;  // never store -0
     std::uint64_t bits = std::bit_cast<std::uint64_t>(value);
     bits = (bits >> 63) ? ~bits : (bits | (std::uint64_t(1) << 63));
-    std::string key(NumericKeyLength, '\0');
-    for (int i = NumericKeyLength - 1; i >= 0; --i, bits >>= 8)
+    std::string key(kNumericKeyLength, '\0');
+    for (int i = kNumericKeyLength - 1; i >= 0; --i, bits >>= 8)
         key[i] = static_cast<char>(bits & 0xFF);
     return key;
 }
@@ -21,7 +21,7 @@ std::string encodeNumberKey(double value)
 double decodeNumberKey(const std::string& key)
 {
     std::uint64_t bits = 0;
-    for (int i = 0; i < NumericKeyLength && i < static_cast<int>(key.size()); ++i)
+    for (int i = 0; i < kNumericKeyLength && i < static_cast<int>(key.size()); ++i)
         bits = (bits << 8) | static_cast<unsigned char>(key[i]);
     bits = (bits >> 63) ? (bits & ~(std::uint64_t(1) << 63)) : ~bits;
     return std::bit_cast<double>(bits);
@@ -29,7 +29,7 @@ double decodeNumberKey(const std::string& key)
 
 std::string encodeDateKey(std::optional<DayNumber> day)
 {
-    return encodeNumberKey(day ? double(*day + JulianDayOfDayZero) : 0.0);
+    return encodeNumberKey(day ? double(*day + kJulianDayOfDayZero) : 0.0);
 }
 
 std::optional<DayNumber> decodeDateKey(const std::string& key)
@@ -37,7 +37,7 @@ std::optional<DayNumber> decodeDateKey(const std::string& key)
     const double julian = decodeNumberKey(key);
     if (julian == 0.0)
         return std::nullopt;
-    return static_cast<DayNumber>(std::llround(julian)) - JulianDayOfDayZero;
+    return static_cast<DayNumber>(std::llround(julian)) - kJulianDayOfDayZero;
 }
 
 } // namespace tarvela::cdx

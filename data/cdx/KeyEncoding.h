@@ -10,8 +10,8 @@
 
 namespace tarvela::cdx {
 
-constexpr int NumericKeyLength = 8;
-constexpr DayNumber JulianDayOfDayZero = 2415019;
+constexpr int kNumericKeyLength = 8;
+constexpr DayNumber kJulianDayOfDayZero = 2415019;
 
 std::string encodeNumberKey(double value);
 double decodeNumberKey(const std::string& key);

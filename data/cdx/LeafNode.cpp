@@ -7,7 +7,7 @@ namespace tarvela::cdx {
 
 namespace {
 
-constexpr std::uint32_t EntryTable = 0x18;
+constexpr std::uint32_t kEntryTable = 0x18;
 
 int countBits(std::uint32_t keyLength)
 {
@@ -68,7 +68,7 @@ Node decodeLeaf(const PageBytes& page, std::uint32_t offset, const KeyFormat& fo
     const int trailingBits = page[0x16];
     const int size = page[0x17];
     if (count == 0) {
-        if (freeBytes != LeafSpace)
+        if (freeBytes != kLeafSpace)
             corrupt(offset, "empty leaf with " + std::to_string(freeBytes) + " free bytes");
         return node;
     }
@@ -77,16 +77,16 @@ Node decodeLeaf(const PageBytes& page, std::uint32_t offset, const KeyFormat& fo
         corrupt(offset, "impossible entry widths");
     if (recordMask != maskOf(recordBits) || page[0x12] != maskOf(duplicateBits) || page[0x13] != maskOf(trailingBits))
         corrupt(offset, "masks do not match the widths");
-    if (count * size > LeafSpace)
+    if (count * size > kLeafSpace)
         corrupt(offset, "impossible key count " + std::to_string(count));
-    const std::uint32_t tableEnd = EntryTable + count * size;
-    std::uint32_t keyEnd = PageSize;
+    const std::uint32_t tableEnd = kEntryTable + count * size;
+    std::uint32_t keyEnd = kPageSize;
     std::string previous;
     node.entries.resize(count);
     for (std::uint32_t i = 0; i < count; ++i) {
         std::uint64_t packed = 0;
         for (int b = size - 1; b >= 0; --b)
-            packed = (packed << 8) | page[EntryTable + i * size + b];
+            packed = (packed << 8) | page[kEntryTable + i * size + b];
         const std::uint32_t record = static_cast<std::uint32_t>(packed & recordMask);
         const std::uint32_t duplicate = static_cast<std::uint32_t>((packed >> recordBits) & maskOf(duplicateBits));
         const std::uint32_t trailing =
@@ -128,7 +128,7 @@ std::size_t leafBytesNeeded(const std::vector<Entry>& entries, const KeyFormat& 
 
 bool leafFits(const std::vector<Entry>& entries, const KeyFormat& format)
 {
-    return leafBytesNeeded(entries, format) <= LeafSpace;
+    return leafBytesNeeded(entries, format) <= kLeafSpace;
 }
 
 PageBytes encodeLeaf(const Node& node, const KeyFormat& format)
@@ -151,7 +151,7 @@ PageBytes encodeLeaf(const Node& node, const KeyFormat& format)
     page[0x15] = static_cast<unsigned char>(duplicateBits);
     page[0x16] = static_cast<unsigned char>(duplicateBits);
     page[0x17] = static_cast<unsigned char>(size);
-    std::uint32_t keyEnd = PageSize;
+    std::uint32_t keyEnd = kPageSize;
     const std::string* previous = nullptr;
     for (std::size_t i = 0; i < node.entries.size(); ++i) {
         const auto& entry = node.entries[i];
@@ -163,10 +163,10 @@ PageBytes encodeLeaf(const Node& node, const KeyFormat& format)
         std::uint64_t packed = entry.record | (std::uint64_t(duplicate) << recordBits) |
                                (std::uint64_t(trailing) << (recordBits + duplicateBits));
         for (int b = 0; b < size; ++b, packed >>= 8)
-            page[EntryTable + i * size + b] = static_cast<unsigned char>(packed & 0xFF);
+            page[kEntryTable + i * size + b] = static_cast<unsigned char>(packed & 0xFF);
         previous = &entry.key;
     }
-    writeLe(page.data() + 0x0C, keyEnd - EntryTable - static_cast<std::uint32_t>(node.entries.size()) * size, 2);
+    writeLe(page.data() + 0x0C, keyEnd - kEntryTable - static_cast<std::uint32_t>(node.entries.size()) * size, 2);
     return page;
 }
 
@@ -178,7 +178,7 @@ bool LeafPacker::tryAdd(const std::string& key, std::uint32_t record)
     const auto duplicate = count_ ? duplicateCount(previous_, key, trailing, format_.pad) : 0;
     const std::size_t stored = storedBytes_ + format_.keyLength - trailing - duplicate;
     const std::uint32_t maxRecord = std::max(maxRecord_, record);
-    if ((count_ + 1) * entryBytes(maxRecord, duplicateBits_) + stored > LeafSpace)
+    if ((count_ + 1) * entryBytes(maxRecord, duplicateBits_) + stored > kLeafSpace)
         return false;
     ++count_;
     storedBytes_ = stored;

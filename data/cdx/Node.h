@@ -15,18 +15,18 @@ namespace tarvela::cdx {
 struct Entry {
     std::string key;
     std::uint32_t record = 0;
-    std::uint32_t child = NoPage;  // interior entries only
+    std::uint32_t child = kNoPage;  // interior entries only
 };
 
 struct Node {
-    std::uint32_t offset = NoPage;
-    std::uint16_t attributes = AttributeLeaf | AttributeRoot;
-    std::uint32_t left = NoPage;
-    std::uint32_t right = NoPage;
+    std::uint32_t offset = kNoPage;
+    std::uint16_t attributes = kAttributeLeaf | kAttributeRoot;
+    std::uint32_t left = kNoPage;
+    std::uint32_t right = kNoPage;
     std::vector<Entry> entries;
 
-    bool isLeaf() const { return attributes & AttributeLeaf; }
-    bool isRoot() const { return attributes & AttributeRoot; }
+    bool isLeaf() const { return attributes & kAttributeLeaf; }
+    bool isRoot() const { return attributes & kAttributeRoot; }
 
     // Asks for every cache line of the entries at once, so that a binary
     // search waits for memory about once per node instead of once per probe.
@@ -42,10 +42,10 @@ struct Node {
 
 // What decoding and encoding a node needs to know about its tree.
 struct KeyFormat {
-    std::uint32_t keyLength = DirectoryKeyLength;
+    std::uint32_t keyLength = kDirectoryKeyLength;
     char pad = ' ';  // blank for text keys, zero for numbers and dates
 };
 
-using PageBytes = std::array<unsigned char, PageSize>;
+using PageBytes = std::array<unsigned char, kPageSize>;
 
 } // namespace tarvela::cdx

@@ -9,8 +9,8 @@ namespace tarvela::cdx {
 
 namespace {
 // Bounds the memory of a long walk over a large tag.
-constexpr std::size_t MaxCachedNodes = 50000;
-constexpr std::size_t CounterOffset = 8;
+constexpr std::size_t kMaxCachedNodes = 50000;
+constexpr std::size_t kCounterOffset = 8;
 }
 
 PageCache::PageCache(SharedFile& file) : file_(file) {}
@@ -18,7 +18,7 @@ PageCache::PageCache(SharedFile& file) : file_(file) {}
 bool PageCache::validate()
 {
     if (!mappingTried_) {
-        headerPage_.map(file_, HeaderSize);
+        headerPage_.map(file_, kHeaderSize);
         mappingTried_ = true;
     }
     const std::array<unsigned char, 4> counter = readCounter();
@@ -27,7 +27,7 @@ bool PageCache::validate()
     counter_ = counter;
     drop();
     refreshLength();
-    if (length_ % PageSize != 0 || length_ < HeaderSize + PageSize)
+    if (length_ % kPageSize != 0 || length_ < kHeaderSize + kPageSize)
         throw CorruptIndex("file length " + std::to_string(length_) + " is not a whole number of pages");
     return false;
 }
@@ -35,8 +35,8 @@ bool PageCache::validate()
 std::array<unsigned char, 4> PageCache::readCounter()
 {
     std::array<unsigned char, 4> counter{};
-    if (!headerPage_.read(CounterOffset, counter.size(), counter.data()))
-        read(CounterOffset, counter.data(), counter.size());
+    if (!headerPage_.read(kCounterOffset, counter.size(), counter.data()))
+        read(kCounterOffset, counter.data(), counter.size());
     return counter;
 }
 
@@ -64,7 +64,7 @@ void PageCache::forgetNodes()
 // step into a vector instead of a hash.
 std::shared_ptr<const Node>& PageCache::slot(std::uint32_t offset)
 {
-    const std::size_t page = offset / PageSize;
+    const std::size_t page = offset / kPageSize;
     if (page >= nodes_.size())
         nodes_.resize(page + 1);
     return nodes_[page];
@@ -77,7 +77,7 @@ void PageCache::checkPlace(std::uint64_t offset, std::uint64_t size, std::uint64
 {
     if (offset + size > length_)
         refreshLength();
-    if (offset % PageSize != 0 || offset < lowest || offset + size > length_)
+    if (offset % kPageSize != 0 || offset < lowest || offset + size > length_)
         throw CorruptIndex("pointer " + hexOffset(offset) + " outside the file");
 }
 
@@ -93,7 +93,7 @@ void PageCache::read(std::uint64_t offset, unsigned char* into, std::size_t size
 
 HeaderBytes PageCache::readHeader(std::uint32_t offset)
 {
-    checkPlace(offset, HeaderSize, 0);
+    checkPlace(offset, kHeaderSize, 0);
     HeaderBytes bytes{};
     read(offset, bytes.data(), bytes.size());
     return bytes;
@@ -101,13 +101,13 @@ HeaderBytes PageCache::readHeader(std::uint32_t offset)
 
 const std::shared_ptr<const Node>& PageCache::node(std::uint32_t offset, const KeyFormat& format)
 {
-    if (offset % PageSize == 0 && offset / PageSize < nodes_.size() && nodes_[offset / PageSize])
-        return nodes_[offset / PageSize];
-    checkPlace(offset, PageSize, HeaderSize);
+    if (offset % kPageSize == 0 && offset / kPageSize < nodes_.size() && nodes_[offset / kPageSize])
+        return nodes_[offset / kPageSize];
+    checkPlace(offset, kPageSize, kHeaderSize);
     PageBytes page{};
     read(offset, page.data(), page.size());
     auto decoded = std::make_shared<const Node>(decodeNode(page, offset, format));
-    if (cachedNodes_ >= MaxCachedNodes)
+    if (cachedNodes_ >= kMaxCachedNodes)
         forgetNodes();
     ++cachedNodes_;
     return slot(offset) = std::move(decoded);
@@ -147,7 +147,7 @@ std::uint32_t PageCache::allocate(std::uint32_t pages)
 {
     refreshLength();
     const auto offset = static_cast<std::uint32_t>(length_);
-    if (length_ + std::uint64_t(pages) * PageSize > 0xFFFFFE00u)
+    if (length_ + std::uint64_t(pages) * kPageSize > 0xFFFFFE00u)
         throw Error("Index file " + file_.path() + " is too large");
     return offset;
 }
@@ -157,7 +157,7 @@ void PageCache::countChange()
     for (int i = 3; i >= 0; --i)
         if (++counter_[i] != 0)
             break;
-    writeRaw(CounterOffset, std::string_view(reinterpret_cast<const char*>(counter_.data()), counter_.size()));
+    writeRaw(kCounterOffset, std::string_view(reinterpret_cast<const char*>(counter_.data()), counter_.size()));
 }
 
 } // namespace tarvela::cdx

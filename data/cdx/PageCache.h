@@ -17,7 +17,7 @@
 
 namespace tarvela::cdx {
 
-using HeaderBytes = std::array<unsigned char, HeaderSize>;
+using HeaderBytes = std::array<unsigned char, kHeaderSize>;
 
 class PageCache {
 public:

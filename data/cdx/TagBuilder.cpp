@@ -132,28 +132,28 @@ std::uint32_t writeTag(PageCache& cache, const TagHeader& header, char pad, cons
 {
     const KeyFormat format{keys.keyLength(), pad};
     const std::uint32_t headerOffset = cache.allocate(2);
-    std::uint32_t nextOffset = headerOffset + HeaderSize;
+    std::uint32_t nextOffset = headerOffset + kHeaderSize;
     std::string buffer;
 
     const auto ends = leafEnds(keys, order, format);
-    buffer.reserve(treePages(ends.size(), interiorCapacity(keys.keyLength())) * PageSize);
+    buffer.reserve(treePages(ends.size(), interiorCapacity(keys.keyLength())) * kPageSize);
     std::vector<Entry> level;
     std::size_t begin = 0;
     for (std::size_t leafIndex = 0; leafIndex < ends.size(); ++leafIndex) {
         Node leaf;
         leaf.offset = nextOffset;
-        leaf.attributes = ends.size() == 1 ? (AttributeLeaf | AttributeRoot) : AttributeLeaf;
-        leaf.left = leafIndex == 0 ? NoPage : nextOffset - PageSize;
-        leaf.right = leafIndex + 1 == ends.size() ? NoPage : nextOffset + PageSize;
+        leaf.attributes = ends.size() == 1 ? (kAttributeLeaf | kAttributeRoot) : kAttributeLeaf;
+        leaf.left = leafIndex == 0 ? kNoPage : nextOffset - kPageSize;
+        leaf.right = leafIndex + 1 == ends.size() ? kNoPage : nextOffset + kPageSize;
         for (std::size_t i = begin; i < ends[leafIndex]; ++i)
-            leaf.entries.push_back(Entry{std::string(keys.key(order[i])), keys.record(order[i]), NoPage});
+            leaf.entries.push_back(Entry{std::string(keys.key(order[i])), keys.record(order[i]), kNoPage});
         appendPage(buffer, encodeLeaf(leaf, format));
         if (!leaf.entries.empty())
             level.push_back(Entry{leaf.entries.back().key, leaf.entries.back().record, leaf.offset});
         begin = ends[leafIndex];
-        nextOffset += PageSize;
+        nextOffset += kPageSize;
     }
-    std::uint32_t root = headerOffset + HeaderSize;
+    std::uint32_t root = headerOffset + kHeaderSize;
     const std::size_t capacity = interiorCapacity(keys.keyLength());
     while (level.size() > 1) {
         const std::size_t nodes = (level.size() + capacity - 1) / capacity;
@@ -161,9 +161,9 @@ std::uint32_t writeTag(PageCache& cache, const TagHeader& header, char pad, cons
         for (std::size_t n = 0; n < nodes; ++n) {
             Node node;
             node.offset = nextOffset;
-            node.attributes = nodes == 1 ? AttributeRoot : 0;
-            node.left = n == 0 ? NoPage : nextOffset - PageSize;
-            node.right = n + 1 == nodes ? NoPage : nextOffset + PageSize;
+            node.attributes = nodes == 1 ? kAttributeRoot : 0;
+            node.left = n == 0 ? kNoPage : nextOffset - kPageSize;
+            node.right = n + 1 == nodes ? kNoPage : nextOffset + kPageSize;
             // Spread the children evenly so no node of the level is nearly empty.
             const std::size_t from = level.size() * n / nodes;
             const std::size_t to = level.size() * (n + 1) / nodes;
@@ -172,11 +172,11 @@ std::uint32_t writeTag(PageCache& cache, const TagHeader& header, char pad, cons
             appendPage(buffer, encodeInterior(node, format));
             above.push_back(Entry{node.entries.back().key, node.entries.back().record, node.offset});
             root = nextOffset;
-            nextOffset += PageSize;
+            nextOffset += kPageSize;
         }
         level = std::move(above);
     }
-    cache.writeRaw(headerOffset + HeaderSize, buffer);
+    cache.writeRaw(headerOffset + kHeaderSize, buffer);
     TagHeader written = header;
     written.root = root;
     written.keyLength = keys.keyLength();

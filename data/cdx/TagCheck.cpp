@@ -11,7 +11,7 @@ namespace tarvela::cdx {
 
 namespace {
 
-constexpr std::size_t MaxProblems = 20;
+constexpr std::size_t kMaxProblems = 20;
 
 class Checker {
 public:
@@ -19,15 +19,15 @@ public:
 
     void problem(const std::string& text)
     {
-        if (result_.problems.size() < MaxProblems)
+        if (result_.problems.size() < kMaxProblems)
             result_.problems.push_back(text);
     }
 
     // Depth-first through the children, collecting the leaves in order.
     void visit(std::uint32_t offset, int depth, bool isRoot)
     {
-        if (depth > MaxDepth)
-            throw CorruptIndex("tree deeper than " + std::to_string(MaxDepth) + " levels");
+        if (depth > kMaxDepth)
+            throw CorruptIndex("tree deeper than " + std::to_string(kMaxDepth) + " levels");
         if (!visited_.insert(offset).second)
             throw CorruptIndex("page " + hexOffset(offset) + " reached twice");
         const auto node = cache_.node(offset, tag_.format);
@@ -63,8 +63,8 @@ public:
         for (const auto& level : levels_) {
             for (std::size_t i = 0; i < level.size(); ++i) {
                 const auto node = cache_.node(level[i], tag_.format);
-                const std::uint32_t left = i == 0 ? NoPage : level[i - 1];
-                const std::uint32_t right = i + 1 == level.size() ? NoPage : level[i + 1];
+                const std::uint32_t left = i == 0 ? kNoPage : level[i - 1];
+                const std::uint32_t right = i + 1 == level.size() ? kNoPage : level[i + 1];
                 if (node->left != left || node->right != right)
                     problem("sibling links of " + hexOffset(level[i]) + " do not follow the parents");
             }

@@ -12,7 +12,7 @@ namespace tarvela::cdx {
 
 namespace {
 
-const KeyFormat DirectoryFormat{DirectoryKeyLength, ' '};
+const KeyFormat kDirectoryFormat{kDirectoryKeyLength, ' '};
 
 TagHeader fileHeader(PageCache& cache)
 {
@@ -30,18 +30,18 @@ std::string nameOf(const std::string& key)
 
 std::string directoryKey(const std::string& tagName)
 {
-    std::string key = upperAscii(tagName.substr(0, DirectoryKeyLength));
-    key.resize(DirectoryKeyLength, ' ');
+    std::string key = upperAscii(tagName.substr(0, kDirectoryKeyLength));
+    key.resize(kDirectoryKeyLength, ' ');
     return key;
 }
 
 std::vector<DirectoryEntry> readDirectory(PageCache& cache)
 {
     const TagHeader header = fileHeader(cache);
-    if (header.keyLength != DirectoryKeyLength)
+    if (header.keyLength != kDirectoryKeyLength)
         throw CorruptIndex("tag directory with key length " + std::to_string(header.keyLength));
     std::vector<DirectoryEntry> entries;
-    TagTree(cache, header.root, DirectoryFormat).forEach([&](const Entry& entry) {
+    TagTree(cache, header.root, kDirectoryFormat).forEach([&](const Entry& entry) {
         entries.push_back({nameOf(entry.key), entry.record});
         return true;
     });
@@ -52,10 +52,10 @@ void enterInDirectory(PageCache& cache, const std::string& name, std::uint32_t h
 {
     const TagHeader header = fileHeader(cache);
     const std::string key = directoryKey(name);
-    TagTree tree(cache, header.root, DirectoryFormat);
+    TagTree tree(cache, header.root, kDirectoryFormat);
     const KeyOrder order(false, false);
     const Position found = tree.findFirst([&](const Entry& e) { return order.compareKeys(e.key, key) >= 0; });
-    TagUpdater updater(cache, 0, header.root, DirectoryFormat, order);
+    TagUpdater updater(cache, 0, header.root, kDirectoryFormat, order);
     if (found.isValid() && found.entry().key == key)
         updater.remove(key, found.entry().record);
     updater.insert(key, headerOffset);
@@ -65,8 +65,8 @@ std::string emptyIndexFile()
 {
     const auto header = TagHeader::directory().encode();
     Node root;
-    root.offset = DirectoryRoot;
-    const auto leaf = encodeLeaf(root, DirectoryFormat);
+    root.offset = kDirectoryRoot;
+    const auto leaf = encodeLeaf(root, kDirectoryFormat);
     std::string bytes(reinterpret_cast<const char*>(header.data()), header.size());
     bytes.append(reinterpret_cast<const char*>(leaf.data()), leaf.size());
     return bytes;

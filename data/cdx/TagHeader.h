@@ -12,19 +12,19 @@
 namespace tarvela::cdx {
 
 struct TagHeader {
-    std::uint32_t root = DirectoryRoot;
-    std::uint32_t keyLength = DirectoryKeyLength;
-    std::uint8_t options = OptionCompact | OptionCompound;
+    std::uint32_t root = kDirectoryRoot;
+    std::uint32_t keyLength = kDirectoryKeyLength;
+    std::uint8_t options = kOptionCompact | kOptionCompound;
     bool descending = false;
     std::string keyExpression;
     std::string forExpression;
 
-    bool isUnique() const { return options & OptionUnique; }
+    bool isUnique() const { return options & kOptionUnique; }
     bool hasForCondition() const { return !forExpression.empty(); }
 
     // headerOffset only names the place in error details.
     static TagHeader decode(const unsigned char* bytes, std::uint32_t headerOffset);
-    std::array<unsigned char, HeaderSize> encode() const;
+    std::array<unsigned char, kHeaderSize> encode() const;
     static TagHeader directory();
 };
 

@@ -12,8 +12,8 @@ const std::shared_ptr<const Node>& TagTree::node(std::uint32_t offset) const
 
 const std::shared_ptr<const Node>& TagTree::enter(std::uint32_t offset, int depth, PageBudget& budget) const
 {
-    if (depth > MaxDepth)
-        throw CorruptIndex("tree deeper than " + std::to_string(MaxDepth) + " levels");
+    if (depth > kMaxDepth)
+        throw CorruptIndex("tree deeper than " + std::to_string(kMaxDepth) + " levels");
     budget.spend(offset);
     return node(offset);
 }
@@ -58,7 +58,7 @@ bool TagTree::next(Position& position) const
     }
     PageBudget budget(cache_);
     auto current = position.leaf;
-    while (current->right != NoPage) {
+    while (current->right != kNoPage) {
         budget.spend(current->right);
         current = node(current->right);
         if (!current->isLeaf())
@@ -79,7 +79,7 @@ bool TagTree::prior(Position& position) const
     }
     PageBudget budget(cache_);
     auto current = position.leaf;
-    while (current->left != NoPage) {
+    while (current->left != kNoPage) {
         budget.spend(current->left);
         current = node(current->left);
         if (!current->isLeaf())

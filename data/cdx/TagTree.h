@@ -26,7 +26,7 @@ struct Position {
 // remembering every page on the hot path of a seek.
 class PageBudget {
 public:
-    explicit PageBudget(const PageCache& cache) : left_(cache.fileLength() / PageSize + 1) {}
+    explicit PageBudget(const PageCache& cache) : left_(cache.fileLength() / kPageSize + 1) {}
     void spend(std::uint32_t offset)
     {
         if (left_-- == 0)
@@ -58,7 +58,7 @@ public:
             if (current->isLeaf()) {
                 if (index < entries.size())
                     return {current, index};
-                if (current->right == NoPage)
+                if (current->right == kNoPage)
                     return {};
                 offset = current->right;
                 depth = 0;

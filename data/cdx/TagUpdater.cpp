@@ -36,7 +36,7 @@ TagUpdater::Path TagUpdater::descend(const std::string& key, std::uint32_t recor
 {
     Path path;
     std::uint32_t offset = root_;
-    for (int depth = 0; depth <= MaxDepth; ++depth) {
+    for (int depth = 0; depth <= kMaxDepth; ++depth) {
         if (std::any_of(path.begin(), path.end(), [&](const Step& s) { return s.node->offset == offset; }))
             throw CorruptIndex("page " + hexOffset(offset) + " reached twice");
         auto node = cache_.node(offset, format_);
@@ -53,7 +53,7 @@ TagUpdater::Path TagUpdater::descend(const std::string& key, std::uint32_t recor
         path.push_back({node, index});
         offset = entries[index].child;
     }
-    throw CorruptIndex("tree deeper than " + std::to_string(MaxDepth) + " levels");
+    throw CorruptIndex("tree deeper than " + std::to_string(kMaxDepth) + " levels");
 }
 
 // For trees whose equal keys are not ordered by record number the way this
@@ -61,8 +61,8 @@ TagUpdater::Path TagUpdater::descend(const std::string& key, std::uint32_t recor
 bool TagUpdater::searchEverywhere(std::uint32_t offset, const std::string& key, std::uint32_t record, Path& path,
                                   int depth) const
 {
-    if (depth > MaxDepth)
-        throw CorruptIndex("tree deeper than " + std::to_string(MaxDepth) + " levels");
+    if (depth > kMaxDepth)
+        throw CorruptIndex("tree deeper than " + std::to_string(kMaxDepth) + " levels");
     auto node = cache_.node(offset, format_);
     for (std::size_t i = 0; i < node->entries.size(); ++i) {
         const Entry& entry = node->entries[i];
@@ -80,7 +80,7 @@ void TagUpdater::insert(const std::string& key, std::uint32_t record)
     const Path path = descend(key, record);
     Node leaf = *path.back().node;
     leaf.entries.insert(leaf.entries.begin() + static_cast<std::ptrdiff_t>(path.back().index),
-                        Entry{key, record, NoPage});
+                        Entry{key, record, kNoPage});
     place(path, path.size() - 1, std::move(leaf));
 }
 
@@ -89,7 +89,7 @@ bool TagUpdater::remove(const std::string& key, std::uint32_t record)
     Path path = descend(key, record);
     const Step& step = path.back();
     const bool there = step.index < step.node->entries.size() &&
-                       sameEntry(step.node->entries[step.index], Entry{key, record, NoPage});
+                       sameEntry(step.node->entries[step.index], Entry{key, record, kNoPage});
     if (!there) {
         path.clear();
         if (!searchEverywhere(root_, key, record, path, 0))
@@ -129,7 +129,7 @@ void TagUpdater::split(const Path& path, std::size_t level, Node node)
         }
     }
     const bool wasRoot = node.isRoot();
-    node.attributes &= ~AttributeRoot;
+    node.attributes &= ~kAttributeRoot;
     Node right;
     right.offset = cache_.allocate();
     right.attributes = node.attributes;
@@ -140,12 +140,12 @@ void TagUpdater::split(const Path& path, std::size_t level, Node node)
     node.right = right.offset;
     cache_.writeNode(right, format_);
     cache_.writeNode(node, format_);
-    if (right.right != NoPage)
+    if (right.right != kNoPage)
         setNeighbourLink(right.right, true, right.offset);
     if (wasRoot) {
         Node root;
         root.offset = cache_.allocate();
-        root.attributes = AttributeRoot;
+        root.attributes = kAttributeRoot;
         root.entries = {separatorFor(node), separatorFor(right)};
         cache_.writeNode(root, format_);
         cache_.writeRoot(headerOffset_, root.offset);
@@ -163,14 +163,14 @@ void TagUpdater::takeOut(const Path& path, std::size_t level, Node node)
 {
     if (!node.entries.empty() || node.isRoot()) {
         if (node.entries.empty())
-            node.attributes = AttributeLeaf | AttributeRoot;
+            node.attributes = kAttributeLeaf | kAttributeRoot;
         cache_.writeNode(node, format_);
         carryLastUp(path, level, node);
         return;
     }
-    if (node.left != NoPage)
+    if (node.left != kNoPage)
         setNeighbourLink(node.left, false, node.right);
-    if (node.right != NoPage)
+    if (node.right != kNoPage)
         setNeighbourLink(node.right, true, node.left);
     Node parent = *path[level - 1].node;
     parent.entries.erase(parent.entries.begin() + static_cast<std::ptrdiff_t>(path[level - 1].index));

@@ -9,15 +9,15 @@ namespace tarvela {
 
 namespace {
 
-constexpr const char* readFailed = "Chyba při čtení souboru %s";
-constexpr const char* recordReadFailed = "Chyba při čtení záznamu v souboru %s";
-constexpr const char* writeFailed = "Chyba při zápisu do souboru %s";
-constexpr const char* accessDenied = "Access denied to file %s";
-constexpr char endOfFile = 0x1A;
+constexpr const char* kReadFailed = "Chyba při čtení souboru %s";
+constexpr const char* kRecordReadFailed = "Chyba při čtení záznamu v souboru %s";
+constexpr const char* kWriteFailed = "Chyba při zápisu do souboru %s";
+constexpr const char* kAccessDenied = "Access denied to file %s";
+constexpr char kEndOfFile = 0x1A;
 
 // Another program holds the header byte only while it appends one record.
-constexpr int headerLockAttempts = 100;
-constexpr auto headerLockPause = std::chrono::milliseconds(50);
+constexpr int kHeaderLockAttempts = 100;
+constexpr auto kHeaderLockPause = std::chrono::milliseconds(50);
 
 } // namespace
 
@@ -28,16 +28,16 @@ DbfFile::DbfFile(const std::string& path, ShareMode mode, LockProtocol protocol,
     case OpenStatus::Missing:
         throw Error(formatMessage("Nemohu najít soubor %s", path));
     case OpenStatus::Denied:
-        throw Error(formatMessage(accessDenied, path));
+        throw Error(formatMessage(kAccessDenied, path));
     case OpenStatus::Opened:
         break;
     }
     std::string bytes;
-    if (!file_.readAt(0, DbfHeader::prefixSize, bytes))
-        fail(readFailed);
+    if (!file_.readAt(0, DbfHeader::kPrefixSize, bytes))
+        fail(kReadFailed);
     const std::uint16_t length = DbfHeader::headerLengthOf(bytes, path);
     if (!file_.readAt(0, length, bytes))
-        fail(readFailed);
+        fail(kReadFailed);
     header_ = DbfHeader::parse(bytes, path);
     currentRecordCount();
 }
@@ -56,7 +56,7 @@ std::uint32_t DbfFile::currentRecordCount()
 {
     const auto size = file_.size();
     if (!size)
-        fail(readFailed);
+        fail(kReadFailed);
     count_ = *size <= header_.headerLength()
                  ? 0
                  : static_cast<std::uint32_t>((*size - header_.headerLength()) / header_.recordLength());
@@ -72,7 +72,7 @@ void DbfFile::readRawRecords(std::uint32_t first, std::uint32_t count, std::stri
 {
     const std::uint64_t last = std::uint64_t(first) + count - 1;
     if (first == 0 || count == 0 || (last > count_ && last > currentRecordCount()))
-        fail(recordReadFailed);
+        fail(kRecordReadFailed);
     const std::uint64_t offset = header_.headerLength() + std::uint64_t(first - 1) * header_.recordLength();
     const std::uint64_t length = std::uint64_t(count) * header_.recordLength();
     // A block of records costs one system call anyway, and reading it avoids
@@ -80,9 +80,9 @@ void DbfFile::readRawRecords(std::uint32_t first, std::uint32_t count, std::stri
     if (count == 1 && readMapped(offset, length, bytes))
         return;
     if (!file_.readAt(offset, length, bytes))
-        fail(readFailed);
+        fail(kReadFailed);
     if (bytes.size() != length)
-        fail(recordReadFailed);
+        fail(kRecordReadFailed);
 }
 
 // False sends the caller to read the file: no mapping here, or the file was
@@ -102,7 +102,7 @@ bool DbfFile::readMapped(std::uint64_t offset, std::uint64_t length, std::string
 // opening maps its file only once it has read that many single records.
 bool DbfFile::mapThrough(std::uint64_t end)
 {
-    if (mappingRefused_ || (!mapping_.isMapped() && ++readsUnmapped_ < ReadsBeforeMapping))
+    if (mappingRefused_ || (!mapping_.isMapped() && ++readsUnmapped_ < kReadsBeforeMapping))
         return false;
     // Room to grow, so that appends do not map the file again every time.
     if (!mapping_.map(file_, end + end / 4)) {
@@ -115,13 +115,13 @@ bool DbfFile::mapThrough(std::uint64_t end)
 void DbfFile::requireWritable() const
 {
     if (!file_.isWritable())
-        fail(accessDenied);
+        fail(kAccessDenied);
 }
 
 void DbfFile::writeHeader()
 {
     if (!file_.writeAt(0, header_.stampedPrefix(count_, userNumber_, ChangeTime::now())))
-        fail(writeFailed);
+        fail(kWriteFailed);
 }
 
 void DbfFile::writeRecord(std::uint32_t recordNumber, const std::string& bytes)
@@ -134,7 +134,7 @@ void DbfFile::writeRecord(std::uint32_t recordNumber, const std::string& bytes)
         header_.headerLength() + std::uint64_t(recordNumber - 1) * header_.recordLength();
     if (!file_.writeAt(offset, bytes)) {
         file_.writeAt(offset, old);
-        fail(writeFailed);
+        fail(kWriteFailed);
     }
     writeHeader();
 }
@@ -143,10 +143,10 @@ void DbfFile::rereadHeaderPrefix()
 {
     std::string bytes;
     if (!file_.readAt(0, header_.headerLength(), bytes))
-        fail(readFailed);
+        fail(kReadFailed);
     DbfHeader fresh = DbfHeader::parse(bytes, file_.path());
     if (fresh.headerLength() != header_.headerLength() || fresh.recordLength() != header_.recordLength())
-        fail(readFailed);
+        fail(kReadFailed);
     header_ = std::move(fresh);
 }
 
@@ -157,16 +157,16 @@ std::uint32_t DbfFile::appendRecord(const std::string& bytes)
     rereadHeaderPrefix();
     const auto oldSize = file_.size();
     if (!oldSize)
-        fail(readFailed);
+        fail(kReadFailed);
     const std::uint32_t number = currentRecordCount() + 1;
     const std::uint64_t offset =
         header_.headerLength() + std::uint64_t(number - 1) * header_.recordLength();
     std::string tail;
     file_.readAt(offset, bytes.size() + 1, tail);
-    if (!file_.writeAt(offset, bytes + endOfFile)) {
+    if (!file_.writeAt(offset, bytes + kEndOfFile)) {
         file_.writeAt(offset, tail);
         file_.truncate(*oldSize);
-        fail(writeFailed);
+        fail(kWriteFailed);
     }
     count_ = number;
     writeHeader();
@@ -179,9 +179,9 @@ DbfFile::HeaderLock::HeaderLock(DbfFile& table) : table_(table), held_(table.tab
         return;  // the table lock covers the header byte
     const ByteRange range = headerLockRange(table_.protocol_);
     for (int attempt = 1; !table_.file_.tryLock(range.offset, range.length); ++attempt) {
-        if (attempt == headerLockAttempts)
+        if (attempt == kHeaderLockAttempts)
             throw Error(formatMessage("Could not lock table %s", table_.file_.path()));
-        std::this_thread::sleep_for(headerLockPause);
+        std::this_thread::sleep_for(kHeaderLockPause);
     }
 }
 

@@ -26,7 +26,7 @@ public:
     DbfFile(const std::string& path, ShareMode mode, LockProtocol protocol, std::uint32_t userNumber);
 
     // Single records read before the file is mapped.
-    static constexpr std::uint32_t ReadsBeforeMapping = 256;
+    static constexpr std::uint32_t kReadsBeforeMapping = 256;
 
     const DbfHeader& header() const { return header_; }
     // The count as last taken from the file length.

@@ -12,13 +12,13 @@ namespace tarvela {
 
 namespace {
 
-constexpr std::size_t descriptorSize = 32;
-constexpr char terminator = 0x0D;
-constexpr const char* notATable = "Soubor %s není tabulka DBF nebo je poškozen";
+constexpr std::size_t kDescriptorSize = 32;
+constexpr char kTerminator = 0x0D;
+constexpr const char* kNotATable = "Soubor %s není tabulka DBF nebo je poškozen";
 
 // dBase III, dBase III/IV with memo, FoxBASE+/FoxPro, FoxPro 2 with memo,
 // Visual FoxPro and dBase IV with SQL table.
-constexpr std::array<std::uint8_t, 11> knownVersions{0x03, 0x83, 0x8B, 0xF5, 0xFB, 0x30,
+constexpr std::array<std::uint8_t, 11> kKnownVersions{0x03, 0x83, 0x8B, 0xF5, 0xFB, 0x30,
                                                      0x31, 0x32, 0x43, 0x63, 0xCB};
 
 std::uint32_t readLittle(std::string_view bytes, std::size_t at, int size)
@@ -37,7 +37,7 @@ void writeLittle(std::string& bytes, std::size_t at, std::uint32_t value, int si
 
 [[noreturn]] void refuse(const std::string& fileName)
 {
-    throw Error(formatMessage(notATable, fileName));
+    throw Error(formatMessage(kNotATable, fileName));
 }
 
 bool isNameCharacter(char c)
@@ -86,13 +86,13 @@ std::uint32_t changeStamp(const ChangeTime& time)
 
 std::uint16_t DbfHeader::headerLengthOf(std::string_view prefix, const std::string& fileName)
 {
-    if (prefix.size() < prefixSize)
+    if (prefix.size() < kPrefixSize)
         refuse(fileName);
     const auto version = static_cast<std::uint8_t>(prefix[0]);
-    if (std::ranges::find(knownVersions, version) == knownVersions.end())
+    if (std::ranges::find(kKnownVersions, version) == kKnownVersions.end())
         refuse(fileName);
     const auto length = static_cast<std::uint16_t>(readLittle(prefix, 8, 2));
-    if (length < prefixSize + descriptorSize + 1)
+    if (length < kPrefixSize + kDescriptorSize + 1)
         refuse(fileName);
     return length;
 }
@@ -103,16 +103,16 @@ DbfHeader DbfHeader::parse(std::string_view bytes, const std::string& fileName)
     header.headerLength_ = headerLengthOf(bytes, fileName);
     if (bytes.size() < header.headerLength_)
         refuse(fileName);
-    header.prefix_ = std::string(bytes.substr(0, prefixSize));
+    header.prefix_ = std::string(bytes.substr(0, kPrefixSize));
     header.recordLength_ = static_cast<std::uint16_t>(readLittle(bytes, 10, 2));
     std::uint32_t offset = 1;  // the status byte comes first
-    std::size_t at = prefixSize;
-    for (; at + descriptorSize <= header.headerLength_ && bytes[at] != terminator; at += descriptorSize) {
-        FieldDescriptor field = parseDescriptor(bytes.substr(at, descriptorSize), offset, fileName);
+    std::size_t at = kPrefixSize;
+    for (; at + kDescriptorSize <= header.headerLength_ && bytes[at] != kTerminator; at += kDescriptorSize) {
+        FieldDescriptor field = parseDescriptor(bytes.substr(at, kDescriptorSize), offset, fileName);
         offset += field.width;
         header.fields_.push_back(std::move(field));
     }
-    if (header.fields_.empty() || at >= header.headerLength_ || bytes[at] != terminator
+    if (header.fields_.empty() || at >= header.headerLength_ || bytes[at] != kTerminator
         || offset != header.recordLength_)
         refuse(fileName);
     return header;

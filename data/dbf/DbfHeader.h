@@ -20,7 +20,7 @@ struct ChangeTime {
 
 class DbfHeader {
 public:
-    static constexpr std::size_t prefixSize = 32;
+    static constexpr std::size_t kPrefixSize = 32;
 
     // Header length from the first 32 bytes; error when they cannot start a table.
     static std::uint16_t headerLengthOf(std::string_view prefix, const std::string& fileName);

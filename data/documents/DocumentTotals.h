@@ -8,8 +8,8 @@
 
 namespace tarvela {
 
-inline constexpr int invoiceKind = 5;     // header in Faktury
-inline constexpr int creditNoteKind = 7;  // header in Dobropisy
+inline constexpr int kInvoiceKind = 5;     // header in Faktury
+inline constexpr int kCreditNoteKind = 7;  // header in Dobropisy
 
 struct DocumentTotals {
     double costTotal = 0;           // HLA_NCA

@@ -14,9 +14,9 @@ namespace {
 
 DbfTable& headerTable(TData& data, int kind)
 {
-    if (kind == invoiceKind)
+    if (kind == kInvoiceKind)
         return data.Faktury;
-    if (kind == creditNoteKind)
+    if (kind == kCreditNoteKind)
         return data.Dobropisy;
     throw Error("Unknown document kind " + std::to_string(kind));
 }
@@ -77,7 +77,7 @@ void addItemToDokladObsah(MemTable& rows, const DbfTable& denik, double sign, in
 void collectItems(TData& data, const std::string& document, int kind)
 {
     DbfTable& header = headerTable(data, kind);
-    const double sign = kind == invoiceKind ? -1.0 : 1.0;
+    const double sign = kind == kInvoiceKind ? -1.0 : 1.0;
     double cost = 0;
     forEachJournalLine(data, document, [&] {
         addItemToDokladObsah(data.DokladObsah, data.Denik, sign, data.settings().priceBasis, document);
@@ -93,12 +93,12 @@ void collectItems(TData& data, const std::string& document, int kind)
 
 void TData::GetDoklad(const std::string& document)
 {
-    collectItems(*this, document, invoiceKind);
+    collectItems(*this, document, kInvoiceKind);
 }
 
 void TData::GetDobropis(const std::string& document)
 {
-    collectItems(*this, document, creditNoteKind);
+    collectItems(*this, document, kCreditNoteKind);
 }
 
 DocumentTotals TData::HlaHod(const std::string& document, int kind)
@@ -107,7 +107,7 @@ DocumentTotals TData::HlaHod(const std::string& document, int kind)
     DocumentTotals totals;
     DokladObsah.open();
     DokladObsah.removeAllRows();
-    if (kind == invoiceKind)
+    if (kind == kInvoiceKind)
         GetDoklad(document);
     else
         GetDobropis(document);

@@ -10,9 +10,9 @@
 namespace tarvela {
 
 namespace {
-constexpr char deletedMark = '*';
-constexpr char liveMark = ' ';
-constexpr const char* lockedElsewhere = "Record is locked by another user";
+constexpr char kDeletedMark = '*';
+constexpr char kLiveMark = ' ';
+constexpr const char* kLockedElsewhere = "Record is locked by another user";
 }
 
 void DbfTable::requireEditing() const
@@ -39,7 +39,7 @@ void DbfTable::edit()
         return;
     }
     if (!lockRecord())
-        throw Error(lockedElsewhere);
+        throw Error(kLockedElsewhere);
     try {
         loadRecord(cursor_->recordNumber);  // another program may have changed it
     } catch (...) {
@@ -109,10 +109,10 @@ void DbfTable::deleteRecord()
     if (cursor_->state == State::Edit)
         cancel();
     if (!lockRecord())
-        throw Error(lockedElsewhere);
+        throw Error(kLockedElsewhere);
     try {
         loadRecord(cursor_->recordNumber);
-        cursor_->buffer[0] = deletedMark;
+        cursor_->buffer[0] = kDeletedMark;
         file_->writeRecord(cursor_->recordNumber, cursor_->buffer);
     } catch (...) {
         unlockRecord();

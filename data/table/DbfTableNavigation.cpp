@@ -11,7 +11,7 @@ namespace tarvela {
 
 namespace {
 
-constexpr char deletedMark = '*';
+constexpr char kDeletedMark = '*';
 
 FieldValue toOem(const FieldValue& value)
 {
@@ -40,7 +40,7 @@ void DbfTable::showNoRecord()
 
 bool DbfTable::currentIsDeleted() const
 {
-    return !cursor_->buffer.empty() && cursor_->buffer[0] == deletedMark;
+    return !cursor_->buffer.empty() && cursor_->buffer[0] == kDeletedMark;
 }
 
 // The record after (direction 1) or before (-1) record `from` in the current

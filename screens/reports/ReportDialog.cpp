@@ -11,9 +11,9 @@ namespace tarvela {
 
 namespace {
 
-constexpr int dialogWidth = 317;
-constexpr int panelHeight = 41;
-constexpr int rowHeight = 30;
+constexpr int kDialogWidth = 317;
+constexpr int kPanelHeight = 41;
+constexpr int kRowHeight = 30;
 
 } // namespace
 
@@ -22,14 +22,14 @@ ReportDialog::ReportDialog(QWidget* owner, const QString& title, int clientHeigh
                   | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(title);
-    setFixedSize(dialogWidth, clientHeight);
+    setFixedSize(kDialogWidth, clientHeight);
     auto* panel = new QFrame(this);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setGeometry(0, clientHeight - panelHeight, dialogWidth, panelHeight);
+    panel->setGeometry(0, clientHeight - kPanelHeight, kDialogWidth, kPanelHeight);
     auto* start = new QPushButton(QStringLiteral("Spusť"), panel);
-    start->setGeometry(dialogWidth - 172, 8, 75, 25);
+    start->setGeometry(kDialogWidth - 172, 8, 75, 25);
     auto* cancel = new QPushButton(QStringLiteral("Storno"), panel);
-    cancel->setGeometry(dialogWidth - 88, 8, 75, 25);
+    cancel->setGeometry(kDialogWidth - 88, 8, 75, 25);
     for (auto* button : {start, cancel})
         button->setAutoDefault(false);
     connect(start, &QPushButton::clicked, this, [this] {
@@ -48,7 +48,7 @@ TEditOrvo* ReportDialog::addSalesmanField()
     field->setButtonVisible(true);
     field->setButtonWidth(21);
     label->setBuddy(field);
-    nextTop_ += rowHeight;
+    nextTop_ += kRowHeight;
     return field;
 }
 
@@ -63,7 +63,7 @@ void ReportDialog::addPeriodFields()
         *fields[i] = new TPelzarDateEdit(this);
         (*fields[i])->setGeometry(200, nextTop_, 100, 21);
         label->setBuddy(*fields[i]);
-        nextTop_ += rowHeight;
+        nextTop_ += kRowHeight;
     }
 }
 

@@ -409,10 +409,10 @@ TEST(CommissionPriceBasis, TotalsAfterACommissionKeepTheConfiguredBasis)
         company.addJournalLine("D001", "K1", "008", 1, 1000.00);
         company.addDiscount("D001", 100.00, 19, true, false);
         Session session(company);
-        const DocumentTotals before = session.data.HlaHod("D001", creditNoteKind);
+        const DocumentTotals before = session.data.HlaHod("D001", kCreditNoteKind);
         session.reports.GetDokladPro("D001", "008", issued2026, "S1", "300", "", "");
         EXPECT_EQ(session.data.settings().priceBasis, priceBasis);
-        const DocumentTotals after = session.data.HlaHod("D001", creditNoteKind);
+        const DocumentTotals after = session.data.HlaHod("D001", kCreditNoteKind);
         EXPECT_DOUBLE_EQ(after.total, before.total);
         EXPECT_DOUBLE_EQ(after.total, priceBasis == 2 ? 1090.0 : 1071.0);
     }

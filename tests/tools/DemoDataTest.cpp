@@ -87,7 +87,7 @@ TEST_F(DemoData, HeadersAgreeWithTheirPayments)
 
 TEST_F(DemoData, StoredTotalsAreWhatTheProgramRecomputes)
 {
-    for (auto [headers, kind] : {std::pair{&data_->Faktury, invoiceKind}, std::pair{&data_->Dobropisy, creditNoteKind}}) {
+    for (auto [headers, kind] : {std::pair{&data_->Faktury, kInvoiceKind}, std::pair{&data_->Dobropisy, kCreditNoteKind}}) {
         headers->open();
         int checked = 0;
         for (headers->first(); !headers->eof() && checked < 100; headers->next(), ++checked) {

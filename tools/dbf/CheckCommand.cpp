@@ -52,7 +52,7 @@ int check(std::vector<std::string> args)
         printReport(report);
         sound = sound && report.isSound();
     }
-    return sound ? exitOk : exitFailed;
+    return sound ? kExitOk : kExitFailed;
 }
 
 const CommandRegistration registration{{"check", "FILE [--index FILE.cdx]", check}};

@@ -11,9 +11,9 @@
 
 namespace tarvela::tool {
 
-constexpr int exitOk = 0;
-constexpr int exitFailed = 1;      // the command ran and the answer is "no"
-constexpr int exitUnreadable = 2;  // bad arguments or a file that cannot be read
+constexpr int kExitOk = 0;
+constexpr int kExitFailed = 1;      // the command ran and the answer is "no"
+constexpr int kExitUnreadable = 2;  // bad arguments or a file that cannot be read
 
 struct Command {
     std::string name;

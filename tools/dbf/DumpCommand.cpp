@@ -53,7 +53,7 @@ int dump(std::vector<std::string> args)
         std::cout << line;
     }
     table.close();
-    return exitOk;
+    return kExitOk;
 }
 
 const CommandRegistration registration{{"dump", "FILE [--fields A,B,...] [--index FILE.cdx --tag TAG]", dump}};

@@ -48,7 +48,7 @@ int info(std::vector<std::string> args)
     for (const FieldDescriptor& field : header.fields())
         std::cout << field.name << '\t' << field.type << '\t' << int(field.width) << '\t'
                   << int(field.decimals) << '\n';
-    return exitOk;
+    return kExitOk;
 }
 
 const CommandRegistration registration{{"info", "FILE", info}};

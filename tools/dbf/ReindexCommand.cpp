@@ -31,8 +31,8 @@ int reindex(std::vector<std::string> args)
     PrintingUi ui;
     TData data(ui, programDirectory);
     if (!data.DataCreate())
-        return exitUnreadable;
-    return data.Index() ? exitOk : exitFailed;
+        return kExitUnreadable;
+    return data.Index() ? kExitOk : kExitFailed;
 }
 
 const CommandRegistration registration{{"reindex", "[--program-dir DIR]", reindex}};

@@ -29,7 +29,7 @@ int seek(std::vector<std::string> args)
     else
         std::cout << table.recordNumber() << '\n';
     table.close();
-    return matched ? exitOk : exitFailed;
+    return matched ? kExitOk : kExitFailed;
 }
 
 const CommandRegistration registration{

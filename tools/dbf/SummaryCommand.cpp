@@ -63,7 +63,7 @@ int summary(std::vector<std::string> args)
               << "Table\tFile\tLive\tRecords\n";
     for (const CatalogueEntry& entry : tableCatalogue())
         printTable(entry, settings);
-    return exitOk;
+    return kExitOk;
 }
 
 const CommandRegistration registration{{"summary", "[--program-dir DIR]", summary}};

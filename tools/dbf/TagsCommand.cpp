@@ -40,7 +40,7 @@ int tags(std::vector<std::string> args)
     std::ranges::sort(found, {}, &cdx::Tag::headerOffset);
     for (const cdx::Tag& tag : found)
         std::cout << tagLine(tag) << '\n';
-    return exitOk;
+    return kExitOk;
 }
 
 const CommandRegistration registration{{"tags", "FILE.cdx", tags}};

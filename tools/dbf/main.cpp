@@ -23,22 +23,22 @@ int main(int argc, char** argv)
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
         printUsage();
-        return exitUnreadable;
+        return kExitUnreadable;
     }
     const auto found = std::ranges::find(commands(), args.front(), &Command::name);
     if (found == commands().end()) {
         std::cerr << "Unknown command: " << args.front() << '\n';
         printUsage();
-        return exitUnreadable;
+        return kExitUnreadable;
     }
     args.erase(args.begin());
     try {
         return found->run(std::move(args));
     } catch (const tarvela::Error& error) {
         std::cerr << error.what() << '\n';
-        return exitUnreadable;
+        return kExitUnreadable;
     } catch (const std::exception& error) {
         std::cerr << error.what() << '\n';
-        return exitUnreadable;
+        return kExitUnreadable;
     }
 }

@@ -49,7 +49,7 @@ protected:
         arrange(keys, order);
         TagHeader header;
         header.keyExpression = "NAZ";
-        header.options = OptionCompact | OptionCompound;
+        header.options = kOptionCompact | kOptionCompound;
         header.descending = flaggedDescending;
         header.keyLength = keys.keyLength();
         SharedFile file;

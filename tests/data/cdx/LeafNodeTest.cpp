@@ -46,7 +46,7 @@ TEST(CdxLeafNode, DecodesTheWorkedTextExample)
     const Node node = decodeLeaf(textLeaf(), 0x600, TextFormat);
     ASSERT_EQ(node.entries.size(), 5u);
     EXPECT_TRUE(node.isRoot());
-    EXPECT_EQ(node.left, NoPage);
+    EXPECT_EQ(node.left, kNoPage);
     for (std::size_t i = 0; i < 5; ++i) {
         EXPECT_EQ(node.entries[i].key, textNode().entries[i].key);
         EXPECT_EQ(node.entries[i].record, textNode().entries[i].record);
@@ -113,7 +113,7 @@ TEST(CdxLeafNode, RefusesDamagedPages)
 TEST(CdxInteriorNode, RoundTripsAndRefusesImpossibleCounts)
 {
     Node node;
-    node.attributes = AttributeRoot;
+    node.attributes = kAttributeRoot;
     node.entries = {{"KARTA00154", 154, 0xA00}, {"KARTA00200", 200, 0xC00}};
     const KeyFormat format{10, ' '};
     const PageBytes page = encodeInterior(node, format);

@@ -82,7 +82,7 @@ TEST_F(DbfFileTest, ReadsShowAnotherOpeningsChangesAppendsAndCuts)
     SharedFile other;
     ASSERT_EQ(other.open(path, ShareMode::Shared), OpenStatus::Opened);
     std::string record;
-    for (std::uint32_t i = 0; i < DbfFile::ReadsBeforeMapping; ++i)  // enough to map the file
+    for (std::uint32_t i = 0; i < DbfFile::kReadsBeforeMapping; ++i)  // enough to map the file
         file.readRawRecord(1, record);
     EXPECT_EQ(record, " A       1");
 

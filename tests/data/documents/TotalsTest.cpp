@@ -44,7 +44,7 @@ TEST(TotalsHlaHod, InvoiceOfThousandAtNineteenPercent)
 {
     CompanyFixture company(1);
     company.addJournalLine("F001", "K1", "004", -1, -1000.00);
-    const DocumentTotals totals = company.data().HlaHod("F001", invoiceKind);
+    const DocumentTotals totals = company.data().HlaHod("F001", kInvoiceKind);
     EXPECT_DOUBLE_EQ(totals.basicBase, 1000.0);
     EXPECT_DOUBLE_EQ(totals.basicVat, 190.0);
     EXPECT_DOUBLE_EQ(totals.total, 1190.0);
@@ -55,7 +55,7 @@ TEST(TotalsHlaHod, TotalIsRoundedUpWithItsDifference)
 {
     CompanyFixture company(1);
     company.addJournalLine("F001", "K1", "004", -1, -100.40);
-    const DocumentTotals totals = company.data().HlaHod("F001", invoiceKind);
+    const DocumentTotals totals = company.data().HlaHod("F001", kInvoiceKind);
     EXPECT_DOUBLE_EQ(totals.total, 120.0);
     EXPECT_NEAR(totals.roundingDifference, 0.524, 1e-9);
 }
@@ -66,10 +66,10 @@ TEST(TotalsHlaHod, FiveThousandthsBelowAUnitStayBelow)
     company.addJournalLine("F004", "K1", "004", -1, -120.004, 0, 0);
     company.addJournalLine("F006", "K1", "004", -1, -120.006, 0, 0);
     TData& data = company.data();
-    const DocumentTotals below = data.HlaHod("F004", invoiceKind);
+    const DocumentTotals below = data.HlaHod("F004", kInvoiceKind);
     EXPECT_DOUBLE_EQ(below.total, 120.0);
     EXPECT_NEAR(below.roundingDifference, -0.004, 1e-9);
-    EXPECT_DOUBLE_EQ(data.HlaHod("F006", invoiceKind).total, 121.0);
+    EXPECT_DOUBLE_EQ(data.HlaHod("F006", kInvoiceKind).total, 121.0);
 }
 
 TEST(TotalsHlaHod, DiscountWithVatAtGrossPriceBasis)
@@ -77,7 +77,7 @@ TEST(TotalsHlaHod, DiscountWithVatAtGrossPriceBasis)
     CompanyFixture company(2);
     company.addJournalLine("F001", "K1", "004", -1, -1000.00);
     company.addDiscount("F001", 100.00, 19, true, false);
-    const DocumentTotals totals = company.data().HlaHod("F001", invoiceKind);
+    const DocumentTotals totals = company.data().HlaHod("F001", kInvoiceKind);
     EXPECT_NEAR(totals.basicBase, 1000.0 - 84.0, 1e-9);
     EXPECT_NEAR(totals.basicVat, 190.0 - 16.0, 1e-9);
     EXPECT_DOUBLE_EQ(totals.total, 1090.0);
@@ -88,7 +88,7 @@ TEST(TotalsHlaHod, DiscountWithVatAtNetPriceBasis)
     CompanyFixture company(1);
     company.addJournalLine("F001", "K1", "004", -1, -1000.00);
     company.addDiscount("F001", 100.00, 19, true, false);
-    const DocumentTotals totals = company.data().HlaHod("F001", invoiceKind);
+    const DocumentTotals totals = company.data().HlaHod("F001", kInvoiceKind);
     EXPECT_NEAR(totals.basicBase, 900.0, 1e-9);
     EXPECT_NEAR(totals.basicVat, 171.0, 1e-9);
     EXPECT_DOUBLE_EQ(totals.total, 1071.0);
@@ -101,7 +101,7 @@ TEST(TotalsHlaHod, DiscountOutsideVatLowersOnlyTheTotal)
     company.addDiscount("F001", 50.00, 19, false, false);
     company.addDiscount("F001", 40.00, 19, false, true);
     company.addDiscount("F001", 30.00, 19, true, true);  // already in the item prices
-    const DocumentTotals totals = company.data().HlaHod("F001", invoiceKind);
+    const DocumentTotals totals = company.data().HlaHod("F001", kInvoiceKind);
     EXPECT_DOUBLE_EQ(totals.basicBase, 1000.0);
     EXPECT_DOUBLE_EQ(totals.basicVat, 190.0);
     EXPECT_DOUBLE_EQ(totals.discountsOutsideVat, 90.0);
@@ -115,7 +115,7 @@ TEST(TotalsHlaHod, PreviousBasicRateJoinsTheBasicRate)
     company.addJournalLine("F001", "K2", "004", -1, -100.00, 0, 22);
     company.addJournalLine("F001", "K3", "004", -1, -100.00, 0, 5);
     company.addJournalLine("F001", "K4", "004", -1, -100.00, 0, 0);
-    const DocumentTotals totals = company.data().HlaHod("F001", invoiceKind);
+    const DocumentTotals totals = company.data().HlaHod("F001", kInvoiceKind);
     EXPECT_DOUBLE_EQ(totals.basicBase, 200.0);
     EXPECT_DOUBLE_EQ(totals.basicVat, 41.0);
     EXPECT_DOUBLE_EQ(totals.reducedBase, 100.0);
@@ -128,7 +128,7 @@ TEST(TotalsHlaHod, UnknownRateCountsOnlyInTheCost)
 {
     CompanyFixture company(1);
     company.addJournalLine("F001", "K1", "004", -1, -100.00, -60.00, 9);
-    const DocumentTotals totals = company.data().HlaHod("F001", invoiceKind);
+    const DocumentTotals totals = company.data().HlaHod("F001", kInvoiceKind);
     EXPECT_DOUBLE_EQ(totals.costTotal, 60.0);
     EXPECT_DOUBLE_EQ(totals.basicBase + totals.reducedBase + totals.zeroBase, 0.0);
     EXPECT_DOUBLE_EQ(totals.total, 0.0);
@@ -140,7 +140,7 @@ TEST(TotalsHlaHod, RowsOfOneCardTakeTheRateOfTheFirst)
     company.addJournalLine("F001", "K1", "004", -1, -100.00, 0, 19);
     company.addJournalLine("F001", "K1", "004", -1, -100.00, 0, 5);
     TData& data = company.data();
-    const DocumentTotals totals = data.HlaHod("F001", invoiceKind);
+    const DocumentTotals totals = data.HlaHod("F001", kInvoiceKind);
     EXPECT_DOUBLE_EQ(totals.basicBase, 200.0);
     EXPECT_DOUBLE_EQ(totals.reducedBase, 0.0);
     EXPECT_EQ(data.DokladObsah.rowCount(), 1u);
@@ -150,7 +150,7 @@ TEST(TotalsHlaHod, CreditNoteRowsGivePositiveTotals)
 {
     CompanyFixture company(1);
     company.addJournalLine("D001", "K1", "008", 2, 1000.00, 700.00);
-    const DocumentTotals totals = company.data().HlaHod("D001", creditNoteKind);
+    const DocumentTotals totals = company.data().HlaHod("D001", kCreditNoteKind);
     EXPECT_DOUBLE_EQ(totals.basicBase, 1000.0);
     EXPECT_DOUBLE_EQ(totals.costTotal, 700.0);
     EXPECT_DOUBLE_EQ(totals.total, 1190.0);
@@ -161,10 +161,10 @@ TEST(TotalsHlaHod, DocumentWithoutRowsOrWithDiscountsOnly)
     CompanyFixture company(1);
     company.addDiscount("F002", 100.00, 19, true, false);
     TData& data = company.data();
-    const DocumentTotals empty = data.HlaHod("F001", invoiceKind);
+    const DocumentTotals empty = data.HlaHod("F001", kInvoiceKind);
     EXPECT_DOUBLE_EQ(empty.total, 0.0);
     EXPECT_DOUBLE_EQ(empty.costTotal, 0.0);
-    const DocumentTotals discounted = data.HlaHod("F002", invoiceKind);
+    const DocumentTotals discounted = data.HlaHod("F002", kInvoiceKind);
     EXPECT_DOUBLE_EQ(discounted.basicBase, -100.0);
     EXPECT_DOUBLE_EQ(discounted.basicVat, -19.0);
     EXPECT_DOUBLE_EQ(discounted.total, -119.0);
@@ -178,7 +178,7 @@ TEST(TotalsHlaHod, NumbersThatArePrefixesOfEachOtherStayApart)
     company.addDiscount("F00012", 10.00, 19, false, false);
     company.addDiscount("F000123", 100.00, 19, false, false);
     company.addDiscount("F000123", 100.00, 19, true, false);
-    const DocumentTotals totals = company.data().HlaHod("F00012", invoiceKind);
+    const DocumentTotals totals = company.data().HlaHod("F00012", kInvoiceKind);
     EXPECT_DOUBLE_EQ(totals.basicBase, 1000.0);
     EXPECT_DOUBLE_EQ(totals.discountsOutsideVat, 10.0);
     EXPECT_DOUBLE_EQ(totals.total, 1180.0);
@@ -190,7 +190,7 @@ TEST(TotalsTables, ClosedTablesAreClosedAgain)
     company.addJournalLine("F001", "K1", "004", -1, -1000.00);
     company.addDiscount("F001", 10.00, 19, false, false);
     TData& data = company.data();
-    data.HlaHod("F001", invoiceKind);
+    data.HlaHod("F001", kInvoiceKind);
     EXPECT_FALSE(data.Denik.isOpen());
     EXPECT_FALSE(data.Sortiment.isOpen());
     EXPECT_FALSE(data.FaktSlevy.isOpen());
@@ -207,7 +207,7 @@ TEST(TotalsTables, OpenTablesStayOpenWithTheirTags)
     data.OpenDen(0, "DAT");
     data.OpenSor(0, "NAC");
     data.OpenFakSle(0, "DO1");
-    data.HlaHod("F001", invoiceKind);
+    data.HlaHod("F001", kInvoiceKind);
     ASSERT_TRUE(data.Denik.isOpen());
     ASSERT_TRUE(data.Sortiment.isOpen());
     ASSERT_TRUE(data.FaktSlevy.isOpen());
@@ -233,7 +233,7 @@ TEST(TotalsHeader, CreditNoteHeaderReceivesItsTotals)
     TData& data = company.data();
     data.OpenDob(0, "DO1");
     ASSERT_TRUE(data.Dobropisy.seek("D001"));
-    data.OpravaHlavicky("D001", creditNoteKind);
+    data.OpravaHlavicky("D001", kCreditNoteKind);
     data.CloseDob();
 
     data.OpenDob(0, "DO1");
@@ -264,7 +264,7 @@ TEST(TotalsHeader, LockedHeaderKeepsItsTotals)
 
     data.OpenDob(0, "DO1");
     ASSERT_TRUE(data.Dobropisy.seek("D001"));
-    data.OpravaHlavicky("D001", creditNoteKind);
+    data.OpravaHlavicky("D001", kCreditNoteKind);
     ASSERT_EQ(company.ui.messages.size(), 1u);
     EXPECT_EQ(company.ui.messages[0].rfind("Nelze zamknout zaznam v tabulce ", 0), 0u);
     EXPECT_EQ(data.Dobropisy.state(), DbfTable::State::Browse);
@@ -284,7 +284,7 @@ TEST(TotalsTables, MissingJournalIsAClearErrorAndLeavesNothingOpen)
     company.addDiscount("F001", 10.00, 19, false, false);
     TData& data = company.data();
     std::filesystem::remove(company.dataDirectory() + "Den0001.DBF");
-    EXPECT_THROW(data.HlaHod("F001", invoiceKind), Error);
+    EXPECT_THROW(data.HlaHod("F001", kInvoiceKind), Error);
     EXPECT_FALSE(data.Sortiment.isOpen());
     EXPECT_FALSE(data.FaktSlevy.isOpen());
 }
