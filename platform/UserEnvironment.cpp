@@ -75,4 +75,13 @@ std::string documentsFolder()
     return home;
 }
 
+std::string configFolder()
+{
+    if (std::string config = environment("XDG_CONFIG_HOME"); !config.empty())
+        return config;
+    if (const std::string home = environment("HOME"); !home.empty())
+        return home + "/.config";
+    return {};
+}
+
 } // namespace tarvela

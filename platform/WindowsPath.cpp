@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "platform/Error.h"
+#include "platform/UserEnvironment.h"
 
 namespace tarvela {
 
@@ -51,21 +51,12 @@ std::string rootPrefixOf(const std::string& path)
     return {};
 }
 
-std::string configHome()
-{
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg)
-        return xdg;
-    if (const char* home = std::getenv("HOME"); home && *home)
-        return std::string(home) + "/.config";
-    return {};
-}
-
 } // namespace
 
-PathMapping PathMapping::load(const std::string& executableDirectory)
+PathMapping PathMapping::load(const std::string& programDirectory)
 {
-    std::vector<std::filesystem::path> candidates{std::filesystem::path(executableDirectory) / fileName};
-    if (const std::string config = configHome(); !config.empty())
+    std::vector<std::filesystem::path> candidates{std::filesystem::path(programDirectory) / fileName};
+    if (const std::string config = configFolder(); !config.empty())
         candidates.push_back(std::filesystem::path(config) / "tarvela" / fileName);
     for (const auto& candidate : candidates) {
         std::ifstream in(candidate, std::ios::binary);

@@ -66,12 +66,7 @@ void expectArguments(const std::vector<std::string>& args, std::size_t count, co
 std::string takeProgramDirectory(std::vector<std::string>& args)
 {
     const auto option = takeOption(args, "--program-dir");
-    if (!option)
-        return findProgramDirectory("tarvela-dbf");
-    std::string directory = *option;
-    if (directory.empty() || directory.back() != '/')
-        directory += '/';
-    return directory;
+    return option ? namedProgramDirectory(*option) : findProgramDirectory("tarvela-dbf");
 }
 
 } // namespace tarvela::tool

@@ -23,9 +23,8 @@ constexpr int kNotProduced = 1;
 
 std::string programDirectoryOf(const ReportToolOptions& options, const char* argv0)
 {
-    std::string directory = options.programDirectory ? *options.programDirectory : findProgramDirectory(argv0);
-    if (!directory.empty() && directory.back() != '/')
-        directory += '/';
+    const std::string directory =
+        options.programDirectory ? namedProgramDirectory(*options.programDirectory) : findProgramDirectory(argv0);
     if (!std::filesystem::is_regular_file(directory + "Merkan.ini"))
         throw Error("Merkan.ini not found in " + directory);
     return directory;
