@@ -4,7 +4,6 @@
 
 #include "Command.h"
 #include "data/DbfTable.h"
-#include "platform/Error.h"
 
 namespace tarvela::tool {
 
@@ -14,7 +13,7 @@ IndexOptions IndexOptions::take(std::vector<std::string>& args)
     options.indexFile = takeOption(args, "--index");
     options.tag = takeOption(args, "--tag");
     if (options.tag && !options.indexFile)
-        throw Error("Option --tag needs --index");
+        throw UsageError("Option --tag needs --index");
     return options;
 }
 
