@@ -29,6 +29,18 @@ std::optional<LoginAnswer> askByDialog()
     return LoginAnswer {form.nameEdit().text().toStdString(), form.passwordEdit().text().toStdString()};
 }
 
+// "--program-dir DIR" names the folder of Merkan.ini for this start; it is
+// taken out of the parameters that a second start hands to the running copy.
+std::string takeProgramDirectory(QStringList& arguments)
+{
+    const qsizetype at = arguments.indexOf(QStringLiteral("--program-dir"), 1);
+    if (at < 0 || at + 1 >= arguments.size())
+        return findProgramDirectory(arguments.value(0).toStdString());
+    const std::string folder = arguments.at(at + 1).toStdString();
+    arguments.remove(at, 2);
+    return namedProgramDirectory(folder);
+}
+
 } // namespace
 
 Startup::Startup(QStringList arguments)
@@ -59,9 +71,9 @@ int Startup::run(QApplication& application)
 {
     application.setApplicationName(QStringLiteral("Tarvela"));
     application.setApplicationDisplayName(QStringLiteral("Tarvela"));
+    application.setDesktopFileName(QStringLiteral("tarvela"));
     QtUi ui;
-    const QString executable = arguments_.value(0);
-    TData data(ui, findProgramDirectory(executable.toStdString()));
+    TData data(ui, takeProgramDirectory(arguments_));
     const bool goOn = createData(data, ui);
     TDataSestavy sestavy(data);
     UserRights rights(data, user_);

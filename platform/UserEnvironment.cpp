@@ -70,4 +70,13 @@ std::string documentsFolder()
     return home;
 }
 
+std::string configFolder()
+{
+    if (std::string config = environmentValue("XDG_CONFIG_HOME"); !config.empty())
+        return config;
+    if (const std::string home = environmentValue("HOME"); !home.empty())
+        return home + "/.config";
+    return {};
+}
+
 } // namespace tarvela

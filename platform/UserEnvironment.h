@@ -13,4 +13,8 @@ std::string logonName();
 // never the file-system root.
 std::string documentsFolder();
 
+// The user's configuration folder: $XDG_CONFIG_HOME, else ~/.config; empty
+// when neither is set.
+std::string configFolder();
+
 } // namespace tarvela

@@ -9,6 +9,7 @@
 #include "platform/Environment.h"
 #include "platform/Error.h"
 #include "platform/Text.h"
+#include "platform/UserEnvironment.h"
 
 namespace tarvela {
 
@@ -43,21 +44,12 @@ std::string rootPrefixOf(const std::string& path)
     return {};
 }
 
-std::string configHome()
-{
-    if (const std::string xdg = environmentValue("XDG_CONFIG_HOME"); !xdg.empty())
-        return xdg;
-    if (const std::string home = environmentValue("HOME"); !home.empty())
-        return home + "/.config";
-    return {};
-}
-
 } // namespace
 
-PathMapping PathMapping::load(const std::string& executableDirectory)
+PathMapping PathMapping::load(const std::string& programDirectory)
 {
-    std::vector<std::filesystem::path> candidates{std::filesystem::path(executableDirectory) / kFileName};
-    if (const std::string config = configHome(); !config.empty())
+    std::vector<std::filesystem::path> candidates{std::filesystem::path(programDirectory) / kFileName};
+    if (const std::string config = configFolder(); !config.empty())
         candidates.push_back(std::filesystem::path(config) / "tarvela" / kFileName);
     for (const auto& candidate : candidates) {
         std::ifstream in(candidate, std::ios::binary);

@@ -4,10 +4,11 @@
 // path-mapping file names. Merkan.ini itself is never used for this: the
 // sibling system shares it.
 //
-// The mapping file "tarvela-paths.ini" is looked for next to the executable,
-// then in $XDG_CONFIG_HOME/tarvela/ (default ~/.config/tarvela/). One mapping
-// per line, prefix "=" local folder, letter case of the prefix ignored;
-// blank lines and lines starting with ";" or "#" are ignored:
+// The mapping file "tarvela-paths.ini" is looked for in the program
+// directory (the folder of Merkan.ini), then in $XDG_CONFIG_HOME/tarvela/
+// (default ~/.config/tarvela/). One mapping per line, prefix "=" local
+// folder, letter case of the prefix ignored; blank lines and lines starting
+// with ";" or "#" are ignored:
 //     X:=/mnt/merkan
 //     \\server\share=/mnt/share
 #pragma once
@@ -24,7 +25,7 @@ public:
     static constexpr const char* kFileName = "tarvela-paths.ini";
 
     // The first mapping file found (see above); empty when there is none.
-    static PathMapping load(const std::string& executableDirectory);
+    static PathMapping load(const std::string& programDirectory);
     static PathMapping parse(std::string_view text);
 
     void add(const std::string& windowsPrefix, const std::string& localFolder);

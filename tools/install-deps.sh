@@ -10,6 +10,7 @@ packages=(
   fonts-liberation2 poppler-utils
   python3-dbfread libdbd-xbase-perl
   xvfb xauth
+  dpkg-dev file desktop-file-utils groff-base
 )
 
 missing=()

@@ -115,5 +115,28 @@ TEST_F(ReportTool, FailsClearlyWithoutMerkanIniOrForAnUnknownSalesman)
     EXPECT_FALSE(std::filesystem::exists(output / "r.txt"));
 }
 
+TEST_F(ReportTool, CreatesAMissingDocumentsFolderAndNamesTheFolderAndReasonOtherwise)
+{
+    const std::string period = " souhrn --from 01.01.2007 --to 31.12.2007 --output ";
+    const auto documents = output / "exporty" / "2007";
+    ToolRun run = runTool("tarvela-report", "--program-dir " + company->str() + " --documents " + documents.string()
+                                                + period + (output / "a.txt").string(), output);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(std::filesystem::is_regular_file(documents / "PrehledProvizeSouhrn.txt"));
+
+    const std::string notAFolder = (output / "a.txt").string();
+    run = runTool("tarvela-report", "--program-dir " + company->str() + " --documents " + notAFolder + period
+                                        + (output / "b.txt").string(), output);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("documents folder " + notAFolder + ": "), std::string::npos) << run.err;
+
+    const std::string lost = (output / "chybi" / "c.txt").string();
+    run = report(period + lost);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "Cannot write " + lost + ": " + (output / "chybi").string() + ": No such file or directory\n");
+    EXPECT_FALSE(std::filesystem::exists(output / "b.txt"));
+    EXPECT_FALSE(std::filesystem::exists(output / "chybi"));
+}
+
 } // namespace
 } // namespace tarvela

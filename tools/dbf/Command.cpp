@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "platform/Error.h"
 #include "platform/ProgramDirectory.h"
 
 namespace tarvela::tool {
@@ -13,12 +12,6 @@ std::vector<Command>& registry()
 {
     static std::vector<Command> all;
     return all;
-}
-
-const Command* findCommand(const std::string& name)
-{
-    const auto found = std::ranges::find(registry(), name, &Command::name);
-    return found == registry().end() ? nullptr : &*found;
 }
 
 } // namespace
@@ -39,7 +32,7 @@ std::optional<std::string> takeOption(std::vector<std::string>& args, const std:
     if (found == args.end())
         return std::nullopt;
     if (found + 1 == args.end())
-        throw Error("Option " + name + " needs a value");
+        throw UsageError("Option " + name + " needs a value");
     std::string value = *(found + 1);
     args.erase(found, found + 2);
     return value;
@@ -57,21 +50,14 @@ bool takeFlag(std::vector<std::string>& args, const std::string& name)
 void expectArguments(const std::vector<std::string>& args, std::size_t count, const std::string& command)
 {
     const bool hasOption = std::ranges::any_of(args, [](const std::string& a) { return a.starts_with("--"); });
-    if (args.size() != count || hasOption) {
-        const Command* known = findCommand(command);
-        throw Error("Usage: tarvela-dbf " + command + (known ? " " + known->usage : std::string()));
-    }
+    if (args.size() != count || hasOption)
+        throw UsageError("Wrong arguments for " + command);
 }
 
 std::string takeProgramDirectory(std::vector<std::string>& args)
 {
     const auto option = takeOption(args, "--program-dir");
-    if (!option)
-        return findProgramDirectory("tarvela-dbf");
-    std::string directory = *option;
-    if (directory.empty() || directory.back() != '/')
-        directory += '/';
-    return directory;
+    return option ? namedProgramDirectory(*option) : findProgramDirectory("tarvela-dbf");
 }
 
 } // namespace tarvela::tool

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/common/ToolMain.h"
+
 namespace tarvela::tool {
 
 constexpr int kExitOk = 0;

@@ -14,7 +14,7 @@ IndexOptions IndexOptions::take(std::vector<std::string>& args)
     options.indexFile = takeOption(args, "--index");
     options.tag = takeOption(args, "--tag");
     if (options.tag && !options.indexFile)
-        throw Error("Option --tag needs --index");
+        throw UsageError("Option --tag needs --index");
     return options;
 }
 

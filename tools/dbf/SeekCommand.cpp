@@ -19,7 +19,7 @@ int seek(std::vector<std::string> args)
     const bool partial = takeFlag(args, "--partial");
     expectArguments(args, 2, "seek");
     if (!index.tag)
-        throw Error("Usage: tarvela-dbf seek FILE --index FILE.cdx --tag TAG [--near] [--partial] KEY");
+        throw UsageError("seek needs --index FILE.cdx and --tag TAG");
     DbfTable table;
     openTableFile(table, args[0]);
     index.applyTo(table);

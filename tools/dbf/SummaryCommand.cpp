@@ -1,6 +1,5 @@
 // tarvela-dbf summary [--program-dir DIR]: the company's tables named by
 // Merkan.ini and their record counts.
-#include <filesystem>
 #include <iostream>
 
 #include "Command.h"
@@ -15,13 +14,6 @@
 namespace tarvela::tool {
 
 namespace {
-
-std::string executableDirectory()
-{
-    std::error_code error;
-    const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::string(".") : executable.parent_path().string();
-}
 
 // One line per table: member, file name, live records and all records, or
 // why the table cannot be read.
@@ -57,7 +49,7 @@ int summary(std::vector<std::string> args)
     if (!IniFile::exists(iniPath))
         throw Error(formatMessage("Nemohu najít soubor %s", iniPath));
     const MerkanSettings settings = readMerkanSettings(IniFile(iniPath), programDirectory,
-                                                       PathMapping::load(executableDirectory()));
+                                                       PathMapping::load(programDirectory));
     std::cout << "Data: " << settings.dataDirectory << '\n'
               << "Company: " << settings.companyNumber << '\n'
               << "Table\tFile\tLive\tRecords\n";

@@ -1,44 +1,35 @@
 // tarvela-dbf: inspect and repair the tables of a Merkan data folder.
 #include <algorithm>
-#include <iostream>
 
 #include "Command.h"
-#include "platform/Error.h"
+#include "tools/common/ToolMain.h"
 
 using namespace tarvela::tool;
 
 namespace {
 
-void printUsage()
+std::string usage()
 {
-    std::cerr << "Usage:\n";
+    std::string text = "Usage:\n";
     for (const Command& command : commands())
-        std::cerr << "  tarvela-dbf " << command.name << ' ' << command.usage << '\n';
+        text += "  tarvela-dbf " + command.name + ' ' + command.usage + '\n';
+    return text;
+}
+
+int dispatch(std::vector<std::string> args)
+{
+    if (args.empty())
+        throw UsageError("No command given");
+    const auto found = std::ranges::find(commands(), args.front(), &Command::name);
+    if (found == commands().end())
+        throw UsageError("Unknown command: " + args.front());
+    args.erase(args.begin());
+    return found->run(std::move(args));
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.empty()) {
-        printUsage();
-        return kExitUnreadable;
-    }
-    const auto found = std::ranges::find(commands(), args.front(), &Command::name);
-    if (found == commands().end()) {
-        std::cerr << "Unknown command: " << args.front() << '\n';
-        printUsage();
-        return kExitUnreadable;
-    }
-    args.erase(args.begin());
-    try {
-        return found->run(std::move(args));
-    } catch (const tarvela::Error& error) {
-        std::cerr << error.what() << '\n';
-        return kExitUnreadable;
-    } catch (const std::exception& error) {
-        std::cerr << error.what() << '\n';
-        return kExitUnreadable;
-    }
+    return toolMain(argc, argv, {"tarvela-dbf", usage(), kExitUnreadable}, dispatch);
 }

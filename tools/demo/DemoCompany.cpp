@@ -8,19 +8,18 @@
 #include "platform/CodePage.h"
 #include "platform/Error.h"
 #include "platform/WholeFile.h"
+#include "tools/common/ToolMain.h"
 
 namespace tarvela::demo {
 
 namespace {
-
-const char* const kUsage = "Použití: tarvela-demo ADRESÁŘ [--seed N] [--scale N]";
 
 long parsePositive(const std::string& text, long maximum)
 {
     long value = 0;
     const auto [end, failure] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (failure != std::errc() || end != text.data() + text.size() || value < 1 || value > maximum)
-        throw Error(std::string(kUsage) + "\nChybná hodnota: " + text);
+        throw tool::UsageError("Chybná hodnota: " + text);
     return value;
 }
 
@@ -75,13 +74,18 @@ void buildIndexes(const std::filesystem::path& directory)
 
 } // namespace
 
-DemoOptions parseDemoOptions(int argc, char** argv)
+const char* demoUsage()
+{
+    return "Použití: tarvela-demo ADRESÁŘ [--seed N] [--scale N]\n";
+}
+
+DemoOptions parseDemoOptions(const std::vector<std::string>& arguments)
 {
     DemoOptions options;
-    for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
-        if ((argument == "--seed" || argument == "--scale") && i + 1 < argc) {
-            const std::string value = argv[++i];
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if ((argument == "--seed" || argument == "--scale") && i + 1 < arguments.size()) {
+            const std::string& value = arguments[++i];
             if (argument == "--seed")
                 options.seed = static_cast<std::uint32_t>(parsePositive(value, 4294967295L));
             else
@@ -89,11 +93,11 @@ DemoOptions parseDemoOptions(int argc, char** argv)
         } else if (options.directory.empty() && !argument.starts_with("--")) {
             options.directory = argument;
         } else {
-            throw Error(kUsage);
+            throw tool::UsageError("Nesprávný argument: " + argument);
         }
     }
     if (options.directory.empty())
-        throw Error(kUsage);
+        throw tool::UsageError("Chybí adresář demo firmy");
     return options;
 }
 
@@ -104,7 +108,7 @@ void createDemoCompany(const DemoOptions& options, const std::string& logonName)
     std::error_code error;
     std::filesystem::create_directories(data, error);
     if (error)
-        throw Error(formatMessage("Nelze vytvořit adresář %s", data.string()));
+        throw Error(formatMessage("Nelze vytvořit adresář %s", data.string()) + ": " + error.message());
     writeMerkanIni(directory);
 
     DemoModel model(data.string(), options.seed, options.scale);

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace tarvela::demo {
 
@@ -13,8 +14,10 @@ struct DemoOptions {
     int scale = 1;  // 1: about 1000 invoices and 10 000 journal rows
 };
 
-// Parses "DIR [--seed N] [--scale N]"; throws tarvela::Error with the usage.
-DemoOptions parseDemoOptions(int argc, char** argv);
+const char* demoUsage();
+
+// Parses "DIR [--seed N] [--scale N]"; throws tool::UsageError on a mistake.
+DemoOptions parseDemoOptions(const std::vector<std::string>& arguments);
 
 // logonName gets a user row, so that the login by logon name finds him.
 void createDemoCompany(const DemoOptions& options, const std::string& logonName);

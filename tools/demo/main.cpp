@@ -4,16 +4,16 @@
 
 #include "DemoCompany.h"
 #include "platform/UserEnvironment.h"
+#include "tools/common/ToolMain.h"
+
+using namespace tarvela;
 
 int main(int argc, char** argv)
 {
-    try {
-        const auto options = tarvela::demo::parseDemoOptions(argc, argv);
-        tarvela::demo::createDemoCompany(options, tarvela::logonName());
+    return tool::toolMain(argc, argv, {"tarvela-demo", demo::demoUsage()}, [](std::vector<std::string> arguments) {
+        const demo::DemoOptions options = demo::parseDemoOptions(arguments);
+        demo::createDemoCompany(options, logonName());
         std::cout << "Demo firma vytvořena v " << options.directory << "\n";
         return 0;
-    } catch (const std::exception& error) {
-        std::cerr << error.what() << "\n";
-        return 1;
-    }
+    });
 }

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <map>
 
-#include "platform/Error.h"
+#include "tools/common/ToolMain.h"
 
 namespace tarvela::tool {
 
@@ -27,9 +27,9 @@ ReportKind reportNamed(const std::string& name)
 {
     const auto found = std::ranges::find_if(kReports, [&](const ReportName& r) { return name == r.name; });
     if (found == std::end(kReports))
-        throw Error("Unknown report '" + name + "'; use vyuctovani, nevyplacene, procenta, skupiny or souhrn");
+        throw UsageError("Unknown report '" + name + "'; use vyuctovani, nevyplacene, procenta, skupiny or souhrn");
     if (!found->kind)
-        throw Error("The report '" + name + "' is not available yet");
+        throw UsageError("The report '" + name + "' is not available yet");
     return *found->kind;
 }
 
@@ -37,7 +37,7 @@ DayNumber dateOption(const std::string& option, const std::string& text)
 {
     const std::optional<DayNumber> day = parseCzechDate(text);
     if (!day)
-        throw Error("Bad date for " + option + ": '" + text + "' (expected DD.MM.YYYY)");
+        throw UsageError("Bad date for " + option + ": '" + text + "' (expected DD.MM.YYYY)");
     return *day;
 }
 
@@ -52,7 +52,7 @@ OutputFormat formatOf(const std::string& output)
                                                              {".snap", OutputFormat::Snapshot}};
     const auto found = formats.find(extension);
     if (found == formats.end())
-        throw Error("Unknown output format of '" + output + "'; use .pdf, .html, .txt or .snap");
+        throw UsageError("Unknown output format of '" + output + "'; use .pdf, .html, .txt or .snap");
     return found->second;
 }
 
@@ -84,12 +84,12 @@ ReportToolOptions parseReportToolOptions(const std::vector<std::string>& argumen
         const std::string& argument = arguments[i];
         if (!argument.starts_with("--")) {
             if (report)
-                throw Error("Unexpected argument '" + argument + "'");
+                throw UsageError("Unexpected argument '" + argument + "'");
             report = argument;
             continue;
         }
         if (i + 1 >= arguments.size())
-            throw Error("Missing value after " + argument);
+            throw UsageError("Missing value after " + argument);
         const std::string& value = arguments[++i];
         if (argument == "--program-dir")
             options.programDirectory = value;
@@ -106,23 +106,23 @@ ReportToolOptions parseReportToolOptions(const std::vector<std::string>& argumen
         else if (argument == "--output")
             output = value;
         else
-            throw Error("Unknown option " + argument);
+            throw UsageError("Unknown option " + argument);
     }
     if (!report)
-        throw Error("No report named");
+        throw UsageError("No report named");
     options.report = reportNamed(*report);
     if (!output)
-        throw Error("--output FILE is required");
+        throw UsageError("--output FILE is required");
     options.output = *output;
     options.format = formatOf(*output);
     if (needsSalesman(options.report)) {
         if (!salesman || salesman->empty())
-            throw Error("--salesman CODE is required for " + *report);
+            throw UsageError("--salesman CODE is required for " + *report);
         options.salesman = *salesman;
     }
     if (needsPeriod(options.report)) {
         if (!from || !to)
-            throw Error("--from and --to are required for " + *report);
+            throw UsageError("--from and --to are required for " + *report);
         options.from = dateOption("--from", *from);
         options.to = dateOption("--to", *to);
     }

@@ -29,7 +29,7 @@ struct ReportToolOptions {
     OutputFormat format = OutputFormat::Pdf;
 };
 
-// Throws tarvela::Error with a message for the user on any mistake.
+// Throws UsageError with a message for the user on any mistake.
 ReportToolOptions parseReportToolOptions(const std::vector<std::string>& arguments);
 
 const char* usageText();

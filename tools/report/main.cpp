@@ -1,16 +1,18 @@
 // tarvela-report: runs one commission report without the program's windows
 // and saves its pages. It makes the same run and layout as the program and
 // writes the same export files; messages the program would show go to
-// standard error. Exit status 0 when the report was produced.
+// standard error. Exit status 0 when the report was produced, 2 for a
+// mistake in the command line, 1 when it could not be made.
 #include <filesystem>
 #include <iostream>
 #include <optional>
 
+#include "OutputFolders.h"
 #include "ReportFileOutput.h"
 #include "ReportToolOptions.h"
 #include "commission/TDataSestavy.h"
-#include "platform/Error.h"
 #include "platform/ProgramDirectory.h"
+#include "tools/common/ToolMain.h"
 
 using namespace tarvela;
 using namespace tarvela::tool;
@@ -18,14 +20,12 @@ using namespace tarvela::tool;
 namespace {
 
 constexpr int kProduced = 0;
-constexpr int kUsageError = 2;
 constexpr int kNotProduced = 1;
 
 std::string programDirectoryOf(const ReportToolOptions& options, const char* argv0)
 {
-    std::string directory = options.programDirectory ? *options.programDirectory : findProgramDirectory(argv0);
-    if (!directory.empty() && directory.back() != '/')
-        directory += '/';
+    const std::string directory =
+        options.programDirectory ? namedProgramDirectory(*options.programDirectory) : findProgramDirectory(argv0);
     if (!std::filesystem::is_regular_file(directory + "Merkan.ini"))
         throw Error("Merkan.ini not found in " + directory);
     return directory;
@@ -44,6 +44,9 @@ void runReport(TDataSestavy& sestavy, const ReportToolOptions& options)
 
 int produce(const ReportToolOptions& options, const char* argv0)
 {
+    checkOutputFolder(options.output);
+    if (options.documentsFolder)
+        prepareDocumentsFolder(*options.documentsFolder);
     ConsoleUi ui;
     TData data(ui, programDirectoryOf(options, argv0));
     if (!data.DataCreate())
@@ -72,17 +75,8 @@ int produce(const ReportToolOptions& options, const char* argv0)
 
 int main(int argc, char** argv)
 {
-    ReportToolOptions options;
-    try {
-        options = parseReportToolOptions(std::vector<std::string>(argv + 1, argv + argc));
-    } catch (const Error& error) {
-        std::cerr << error.what() << '\n' << usageText();
-        return kUsageError;
-    }
-    try {
-        return produce(options, argv[0]);
-    } catch (const std::exception& error) {
-        std::cerr << error.what() << '\n';
-        return kNotProduced;
-    }
+    return toolMain(argc, argv, {"tarvela-report", usageText(), kNotProduced},
+                    [argv](std::vector<std::string> arguments) {
+                        return produce(parseReportToolOptions(arguments), argv[0]);
+                    });
 }
