@@ -20,7 +20,7 @@ inline double delayOf(const DocumentHeader& header, DayNumber paymentDate)
 
 inline bool isFullyPaid(const DocumentHeader& header, const PaymentStatus& payment)
 {
-    return header.total > 0 && payment.paidSum >= header.total;
+    return header.total > 0 && isPaidInFull(payment.paidSum, header.total);
 }
 
 // Paid in full within the period and less than `limit` days after the due date.

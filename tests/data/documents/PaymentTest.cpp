@@ -3,6 +3,7 @@
 
 #include "support/CompanyFixture.h"
 #include "data/company/TData.h"
+#include "data/documents/PaymentStatus.h"
 
 namespace tarvela {
 namespace {
@@ -90,6 +91,27 @@ TEST(PaymentDate, IsTheLatestPaymentAndTheRangeIsLifted)
     EXPECT_EQ(data.Vypisy.activeTag(), "DO1");
     EXPECT_EQ(rowsInRange(data.Vypisy), 3);
     data.CloseVyp();
+}
+
+} // namespace
+} // namespace tarvela
+
+namespace tarvela {
+namespace {
+
+// The sum of these three payments is 1862.9999999999998 in binary floating
+// point: compared as it is, the invoice would stay unpaid.
+TEST(PaidInFull, ComparesWholeCents)
+{
+    test::CompanyFixture company;
+    for (double amount : {532.31, 597.89, 732.80})
+        company.addPayment("F001", amount, toDayNumber({2026, 3, 1}));
+    const double paid = company.data().GetPlacenoFaktura("F001");
+    ASSERT_LT(paid, 1863.00);
+    EXPECT_TRUE(isPaidInFull(paid, 1863.00));
+    EXPECT_TRUE(isPaidInFull(100.004, 100.00));
+    EXPECT_FALSE(isPaidInFull(99.99, 100.00));
+    EXPECT_FALSE(isPaidInFull(1862.99, 1863.00));
 }
 
 } // namespace
