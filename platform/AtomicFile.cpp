@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "platform/Error.h"
+#include "platform/FileFaults.h"
 
 namespace tarvela {
 
@@ -19,6 +20,8 @@ constexpr std::string_view kRandomPart = "XXXXXX";
 bool writeAll(int fd, std::string_view bytes, std::uint64_t offset)
 {
     while (!bytes.empty()) {
+        if (injectedFailure(FileOperation::Write))
+            return false;
         const ssize_t n = ::pwrite(fd, bytes.data(), bytes.size(), static_cast<off_t>(offset));
         if (n < 0 && errno == EINTR)
             continue;
@@ -41,7 +44,8 @@ bool syncFolderOf(const std::string& path)
         return false;
     // Some file systems (network shares among them) cannot sync a folder;
     // they commit the rename themselves.
-    const bool synced = ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP;
+    const bool synced = (!injectedFailure(FileOperation::Sync) && ::fsync(fd) == 0) || errno == EINVAL
+                        || errno == ENOTSUP;
     ::close(fd);
     return synced;
 }
@@ -123,11 +127,12 @@ void AtomicFile::writeAt(std::uint64_t offset, std::string_view bytes)
 void AtomicFile::commit()
 {
     flush();
-    if (::fchmod(fd_, modeFor(path_)) != 0 || ::fsync(fd_) != 0)
+    if (::fchmod(fd_, modeFor(path_)) != 0 || injectedFailure(FileOperation::Sync) || ::fsync(fd_) != 0)
         fail();
     const int fd = fd_;
     fd_ = -1;
-    if (::close(fd) != 0 || ::rename(temporaryPath_.c_str(), path_.c_str()) != 0)
+    if (::close(fd) != 0 || injectedFailure(FileOperation::Rename)
+        || ::rename(temporaryPath_.c_str(), path_.c_str()) != 0)
         fail();
     committed_ = true;
     if (!syncFolderOf(path_))

@@ -6,6 +6,8 @@
 #include <unistd.h>
 #include <utility>
 
+#include "platform/FileFaults.h"
+
 namespace tarvela {
 
 namespace {
@@ -92,6 +94,8 @@ bool SharedFile::readAt(std::uint64_t offset, std::size_t length, std::string& b
 
 bool SharedFile::writeAt(std::uint64_t offset, std::string_view bytes)
 {
+    if (injectedFailure(FileOperation::Write))
+        return false;
     ssize_t written;
     do
         written = pwrite(fd_, bytes.data(), bytes.size(), static_cast<off_t>(offset));
@@ -101,12 +105,12 @@ bool SharedFile::writeAt(std::uint64_t offset, std::string_view bytes)
 
 bool SharedFile::truncate(std::uint64_t length)
 {
-    return ftruncate(fd_, static_cast<off_t>(length)) == 0;
+    return !injectedFailure(FileOperation::Write) && ftruncate(fd_, static_cast<off_t>(length)) == 0;
 }
 
 bool SharedFile::tryLock(std::uint64_t offset, std::uint64_t length, LockType type)
 {
-    return tryLockRange(fd_, offset, length, type);
+    return !injectedFailure(FileOperation::Lock) && tryLockRange(fd_, offset, length, type);
 }
 
 void SharedFile::unlock(std::uint64_t offset, std::uint64_t length)

@@ -5,6 +5,7 @@
 
 #include "platform/Error.h"
 #include "platform/IniFile.h"
+#include "support/FaultSweep.h"
 #include "support/TempDir.h"
 
 using namespace tarvela;
@@ -128,3 +129,25 @@ TEST(IniFileWrite, UnwritableFolderGivesAClearError)
     }
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
+
+TEST(IniFileWrite, AFailingWriteSyncOrRenameLeavesTheOldFileWhole)
+{
+    test::TempDir dir;
+    const auto path = (dir / "Merkan.ini").string();
+    const std::string before = "[Merkan]\r\nA=1\r\n";
+    const std::string after = "[Merkan]\r\nA=2\r\n";
+    for (FileOperation kind : {FileOperation::Write, FileOperation::Sync, FileOperation::Rename}) {
+        const int runs = test::sweepFileFaults(
+            kind, ENOSPC, [&] { writeFile(path, before); }, [&] { IniFile(path).writeInteger("Merkan", "A", 2); },
+            [&](const test::FaultRun& run) {
+                const std::string now = readFile(path);
+                if (run.failed)  // a failed sync of the folder comes after the rename
+                    EXPECT_TRUE(now == before || now == after) << "operation " << run.nth << ": " << now;
+                else
+                    EXPECT_EQ(now, after) << "operation " << run.nth;
+                EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+            });
+        EXPECT_GT(runs, 0);
+    }
+}
+

@@ -8,6 +8,7 @@
 #include "platform/Error.h"
 #include "report/RegionalSettings.h"
 #include "report/TextExport.h"
+#include "support/FaultSweep.h"
 #include "platform/WholeFile.h"
 #include "support/TempDir.h"
 
@@ -62,6 +63,24 @@ TEST(TextExportFile, ReplacesAnEarlierFileAndLeavesItWhenWritingFails)
     EXPECT_EQ(readWholeFile(file), "\"A\",\r\n");
     EXPECT_THROW(writeTextExport({{"A"}, {}}, folder / "missing" / "Export.txt"), Error);
     EXPECT_EQ(readWholeFile(file), "\"A\",\r\n");
+}
+
+TEST(TextExportFile, EveryFailingWriteSyncOrRenameLeavesTheOldFileOrTheWholeNewOne)
+{
+    test::TempDir folder;
+    const std::filesystem::path file = folder / "Export.txt";
+    const ExportTable table{{"A", "B"}, {{std::string("Šumava"), 1.5}, {std::string("Žďár"), 2.0}}};
+    const std::string whole = textExportBytes(table);
+    for (FileOperation kind : {FileOperation::Write, FileOperation::Sync, FileOperation::Rename}) {
+        test::sweepFileFaults(
+            kind, EIO, [&] { writeWholeFile(file, "old"); }, [&] { writeTextExport(table, file); },
+            [&](const test::FaultRun& run) {
+                const std::string now = readWholeFile(file);
+                EXPECT_TRUE(now == "old" || now == whole) << "operation " << run.nth;
+                EXPECT_TRUE(run.failed || now == whole);
+                EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+            });
+    }
 }
 
 } // namespace

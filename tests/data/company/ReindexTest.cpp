@@ -6,11 +6,15 @@
 
 #include "data/company/ReindexCompany.h"
 #include "data/catalogue/IndexCatalogue.h"
+#include "data/catalogue/TableCatalogue.h"
+#include "data/company/TableReindex.h"
+#include "platform/WholeFile.h"
 #include "data/table/IndexFileCheck.h"
 #include "data/dbf/DbfCreator.h"
 #include "data/dbf/DbfFile.h"
 #include "data/cdx/IndexFile.h"
 #include "support/ChildProcess.h"
+#include "support/FaultSweep.h"
 
 using namespace tarvela;
 using namespace tarvela::test;
@@ -24,6 +28,15 @@ ino_t inodeOf(const std::string& path)
     struct stat status {};
     EXPECT_EQ(::stat(path.c_str(), &status), 0) << path;
     return status.st_ino;
+}
+
+// Temporary files of a rebuild carry ".new" in their name.
+int countTemporaryFiles(const std::string& directory)
+{
+    int count = 0;
+    for (const auto& entry : fs::directory_iterator(directory))
+        count += entry.path().filename().string().find(".new") != std::string::npos;
+    return count;
 }
 
 int countFiles(const std::string& directory, const std::string& extension)
@@ -74,7 +87,7 @@ TEST(Reindex, RebuildsEveryIndexFileAndLeavesClosedTablesClosed)
 
     EXPECT_TRUE(company.ui.messages.empty());
     EXPECT_EQ(countFiles(company.dataDirectory(), ".cdx"), 56);
-    EXPECT_EQ(countFiles(company.dataDirectory(), ".new"), 0);
+    EXPECT_EQ(countTemporaryFiles(company.dataDirectory()), 0);
     for (const IndexedTable& entry : indexCatalogue()) {
         EXPECT_FALSE(data.table(entry.member)->isOpen()) << entry.member;
         EXPECT_FALSE(data.table(entry.member)->isExclusive()) << entry.member;
@@ -178,7 +191,7 @@ TEST(Reindex, FailedBuildKeepsTheOldIndexFile)
               std::vector<std::string>{"Tabulka přijmu od dodavatelů nelze otevřít ve výhradním režimu !"});
     EXPECT_EQ(inodeOf(index), before);
     EXPECT_EQ(tagNamesOf(index), (std::vector<std::string>{"DAT", "DO1", "DO2", "NAC", "ODB"}));
-    EXPECT_EQ(countFiles(company.dataDirectory(), ".new"), 0);
+    EXPECT_EQ(countTemporaryFiles(company.dataDirectory()), 0);
     EXPECT_FALSE(data.Dodavky.isOpen());
     EXPECT_FALSE(data.Dodavky.isExclusive());
 }
@@ -232,3 +245,42 @@ TEST(Reindex, RepricingItemsComeInDescendingCardOrder)
     EXPECT_EQ(walk(items), (std::vector<std::uint32_t>{2, 3, 1}));
     expectSoundIndex(company, "PrecPol");
 }
+
+// However a write, sync or rename of the rebuild fails, the index file is the
+// old one byte for byte or a complete new one, and no temporary file is left.
+TEST(Reindex, FailingFileOperationsLeaveTheOldIndexOrACompleteNewOne)
+{
+    ReindexCompany company;
+    TData& data = company.data();
+    const IndexedTable& entry = *findIndexedTable("Denik");
+    const ReindexTarget target{company.dataDirectory(), tableFileOf("Denik", "0001"),
+                               entry.indexBaseName("0001")};
+    const std::string index = company.indexPath("Denik");
+    const auto row = [](const char* document) {
+        return ReindexCompany::Row{{"DEN_DOK", std::string(document)}, {"DEN_KAV", std::string("000001")}};
+    };
+    std::string before;
+    bool rebuilt = false;
+    for (FileOperation kind : {FileOperation::Write, FileOperation::Sync, FileOperation::Rename}) {
+        const int runs = test::sweepFileFaults(
+            kind, ENOSPC,
+            [&] {
+                company.writeTable("Denik", {row("F1"), row("F2")});
+                ASSERT_TRUE(reindexTable(data.Denik, entry, target, company.ui));
+                before = readWholeFile(index);
+                company.writeTable("Denik", {row("F3"), row("F1"), row("F2")});
+                company.ui.messages.clear();
+            },
+            [&] { rebuilt = reindexTable(data.Denik, entry, target, company.ui); },
+            [&](const test::FaultRun& run) {
+                EXPECT_EQ(rebuilt, company.ui.messages.empty()) << "operation " << run.nth;
+                if (readWholeFile(index) != before)
+                    expectSoundIndex(company, "Denik");
+                else
+                    EXPECT_FALSE(rebuilt) << "operation " << run.nth;
+                EXPECT_EQ(countTemporaryFiles(company.dataDirectory()), 0);
+            });
+        EXPECT_GT(runs, 0);
+    }
+}
+
