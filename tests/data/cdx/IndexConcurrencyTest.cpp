@@ -13,6 +13,7 @@
 #include "data/dbf/DbfFile.h"
 #include "platform/Error.h"
 #include "support/ChildProcess.h"
+#include "support/IndexBuilder.h"
 #include "support/TableBuilder.h"
 #include "support/TempDir.h"
 
@@ -60,14 +61,7 @@ protected:
         for (int n = 1; n <= originalRecords; ++n)
             rows.push_back({{originalKey(n), "zbozi " + std::to_string(n)}});
         writeTable(dir / "Con0001.DBF", {field("KOD", 'C', 8), field("NAZ", 'C', 12)}, rows);
-        DbfTable builder;
-        builder.setDirectory(dir.str());
-        builder.setTableName("Con0001");
-        builder.setExclusive(true);
-        builder.open();
-        builder.buildIndexTag("Con0001", "KOD", "KOD", "", false, false);
-        builder.buildIndexTag("Con0001", "NAZ", "UPPER(NAZ)", "", false, false);
-        builder.close();
+        buildIndexTags(dir.path(), "Con0001", {{"KOD", "KOD"}, {"NAZ", "UPPER(NAZ)"}});
     }
 
     void openIndexed(DbfTable& table)

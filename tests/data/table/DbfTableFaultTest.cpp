@@ -9,6 +9,7 @@
 #include "data/table/IndexFileCheck.h"
 #include "platform/CodePage.h"
 #include "support/FaultSweep.h"
+#include "support/IndexBuilder.h"
 #include "support/TableBuilder.h"
 #include "support/TempDir.h"
 
@@ -25,14 +26,7 @@ protected:
         std::filesystem::remove(dir / "Sor0001.cdx");
         writeTable(dir / "Sor0001.DBF", {field("SOR_KAV", 'C', 7), field("SOR_NAC", 'C', 10)},
                    {{{"000001", utf8ToOem("Čaj")}}, {{"000002", utf8ToOem("Cukr")}}});
-        DbfTable builder;
-        builder.setDirectory(dir.str());
-        builder.setTableName("Sor0001");
-        builder.setExclusive(true);
-        builder.open();
-        builder.buildIndexTag("Sor0001", "KAV", "SOR_KAV", "", false, false);
-        builder.buildIndexTag("Sor0001", "NAC", "UPPER(SOR_NAC)", "", false, false);
-        builder.close();
+        buildIndexTags(dir.path(), "Sor0001", {{"KAV", "SOR_KAV"}, {"NAC", "UPPER(SOR_NAC)"}});
         table.setDirectory(dir.str());
         table.setTableName("Sor0001");
         table.open();

@@ -5,6 +5,7 @@
 #include "data/table/DbfTable.h"
 #include "platform/CodePage.h"
 #include "platform/Error.h"
+#include "support/IndexBuilder.h"
 #include "support/TableBuilder.h"
 #include "support/TempDir.h"
 
@@ -23,14 +24,7 @@ protected:
                     {{"F00011", utf8ToOem("Cukr")}, true},
                     {{"F00013", utf8ToOem("Cukr")}},
                     {{"F00010", utf8ToOem("cukr")}}});
-        DbfTable builder;
-        builder.setDirectory(dir.str());
-        builder.setTableName("Sor0001");
-        builder.setExclusive(true);
-        builder.open();
-        builder.buildIndexTag("Sor0001", "KAV", "SOR_KAV", "", false, false);
-        builder.buildIndexTag("Sor0001", "NAC", "SOR_NAC", "", false, false);
-        builder.close();
+        buildIndexTags(dir.path(), "Sor0001", {{"KAV", "SOR_KAV"}, {"NAC", "SOR_NAC"}});
         table.setDirectory(dir.str());
         table.setTableName("SOR0001");
         table.open();
