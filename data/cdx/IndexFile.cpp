@@ -1,6 +1,7 @@
 #include "data/cdx/IndexFile.h"
 
 #include "data/cdx/IndexLock.h"
+#include "data/cdx/IndexRemedy.h"
 #include "data/cdx/TagDirectory.h"
 #include "data/cdx/TagTree.h"
 
@@ -31,7 +32,7 @@ void IndexFile::unlock()
 
 Error IndexFile::corrupted() const
 {
-    return Error(formatMessage("Index file %s is corrupted", path_));
+    return Error(formatMessage("Index file %s is corrupted.", path_) + IndexRemedy);
 }
 
 void IndexFile::refresh(bool force)

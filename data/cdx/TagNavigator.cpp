@@ -21,7 +21,36 @@ int compareStoredKeys(const Tag& tag, const std::string& a, const std::string& b
 void TagNavigator::forget()
 {
     remembered_ = {};
+    walkSteps_ = 0;
     forgetRun();
+}
+
+bool TagNavigator::wasAnswered(const std::string& key, std::uint32_t record) const
+{
+    return remembered_.isValid() && remembered_.entry().record == record && remembered_.entry().key == key;
+}
+
+// Another program that changes a key holds the index lock until the entry
+// follows, which changes the file; so an unchanged file with a record under
+// another key than its entry means the record was changed without the index.
+void TagNavigator::confirm(const PageCache& cache, const Tag& tag, const std::string& key, std::uint32_t record) const
+{
+    if (remembered_.isValid() && rememberedGeneration_ == cache.generation() &&
+        rememberedHeader_ == tag.headerOffset && remembered_.entry().record == record &&
+        remembered_.entry().key != key)
+        throw CorruptIndex("record " + std::to_string(record) + " no longer has the key of its entry");
+}
+
+// A sound walk meets every entry once, and no page holds more entries than
+// bytes, so a walk longer than that goes round in circles, whatever a
+// damaged file or a writer that keeps changing it does to the other checks.
+void TagNavigator::countStep(const PageCache& cache, std::uint32_t record, bool forward)
+{
+    const bool continues = remembered_.isValid() && remembered_.entry().record == record && forward == walkForward_;
+    walkSteps_ = continues ? walkSteps_ + 1 : 1;
+    walkForward_ = forward;
+    if (walkSteps_ > (cache.fileLength() / PageSize + 1) * LeafSpace)
+        throw CorruptIndex("a walk met more entries than the file can hold");
 }
 
 // Dropping the set whole frees what a long run made it grow to; clearing
@@ -65,6 +94,7 @@ std::uint32_t TagNavigator::answer(PageCache& cache, const Tag& tag, const KeyRa
 std::uint32_t TagNavigator::storedEdge(PageCache& cache, const Tag& tag, const KeyRange& range, bool front)
 {
     forgetRun();
+    walkSteps_ = 0;
     const TagTree tree = treeOf(cache, tag);
     const bool fromLow = front != tag.order.isDescending();
     const auto bound = fromLow ? range.low(tag) : range.high(tag);
@@ -87,10 +117,10 @@ std::uint32_t TagNavigator::last(PageCache& cache, const Tag& tag, const KeyRang
 // where it would be in stored order.
 Position TagNavigator::locate(PageCache& cache, const Tag& tag, const std::string& key, std::uint32_t record)
 {
-    if (remembered_.isValid() && rememberedGeneration_ == cache.generation() &&
-        rememberedHeader_ == tag.headerOffset && remembered_.entry().record == record &&
-        remembered_.entry().key == key)
+    if (wasAnswered(key, record) && rememberedGeneration_ == cache.generation() &&
+        rememberedHeader_ == tag.headerOffset)
         return remembered_;
+    confirm(cache, tag, key, record);
     const TagTree tree = treeOf(cache, tag);
     const Position position =
         tree.findFirst([&](const Entry& e) { return tag.order.compareInTagOrder(e, key, record) >= 0; });
@@ -143,6 +173,7 @@ void TagNavigator::noteStep(const Tag& tag, const std::string& fromKey, std::uin
 std::uint32_t TagNavigator::storedStep(PageCache& cache, const Tag& tag, const KeyRange& range,
                                        const std::string& key, std::uint32_t record, bool forward)
 {
+    countStep(cache, record, forward);
     const TagTree tree = treeOf(cache, tag);
     Position position = locate(cache, tag, key, record);
     if (forward) {
@@ -184,6 +215,7 @@ Found TagNavigator::seek(PageCache& cache, const Tag& tag, const KeyRange& range
                          bool nearest)
 {
     forgetRun();
+    walkSteps_ = 0;
     const TagTree tree = treeOf(cache, tag);
     // In tag order the wanted entry is the first that is not before the key;
     // a reversed tag finds it from the other end of its stored order.

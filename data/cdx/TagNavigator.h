@@ -3,7 +3,10 @@
 // numbers, 0 when off the end. Remembers the last position and reuses it
 // while the page cache is unchanged, so a walk need not descend every time.
 // A tag that is stored in the other direction than its flag says is walked
-// backward. Caller holds the index lock.
+// backward. A damaged tag ends every operation in CorruptIndex, never in an
+// endless walk: a record whose key no longer matches the entry it was found
+// by, and a walk longer than the file could hold, both count as damage.
+// Caller holds the index lock.
 #pragma once
 
 #include <cstdint>
@@ -33,6 +36,11 @@ public:
     // searchKey; with a full-length key that is an exact seek. nearest: else
     // the entry that follows in tag order.
     Found seek(PageCache& cache, const Tag& tag, const KeyRange& range, const std::string& searchKey, bool nearest);
+    // Throws when record was the last answer, the file has not changed since,
+    // and its key is no longer the one its entry holds: the entry is stale.
+    void confirm(const PageCache& cache, const Tag& tag, const std::string& key, std::uint32_t record) const;
+    // Whether record with this key was the last answer; needs no lock.
+    bool wasAnswered(const std::string& key, std::uint32_t record) const;
     void forget();
 
 private:
@@ -45,6 +53,7 @@ private:
     Position locateInRun(PageCache& cache, const TagTree& tree, const Tag& tag, const std::string& key,
                          std::uint32_t record) const;
     void forgetRun();
+    void countStep(const PageCache& cache, std::uint32_t record, bool forward);
     void noteStep(const Tag& tag, const std::string& fromKey, std::uint32_t fromRecord, bool forward,
                   const Position& to);
     // Entries are in stored order; "below" is the side of smaller keys.
@@ -59,6 +68,9 @@ private:
     std::unordered_set<std::uint32_t> runRecords_;
     bool runForward_ = true;
     std::uint32_t lastRunRecord_ = 0;
+    // Steps of the current walk in one direction.
+    std::uint64_t walkSteps_ = 0;
+    bool walkForward_ = true;
 };
 
 } // namespace tarvela::cdx
