@@ -35,6 +35,12 @@ Error IndexFile::corrupted() const
     return Error(formatMessage("Index file %s is corrupted.", path_) + IndexRemedy);
 }
 
+Error IndexFile::outOfCollation(const std::string& tagName) const
+{
+    return Error("Index file " + path_ + " cannot be searched: the keys of tag " + tagName +
+                 " are not in the Czech collation order." + IndexRemedy);
+}
+
 void IndexFile::refresh(bool force)
 {
     try {

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "data/cdx/Collation.h"
+#include "data/cdx/ForeignOrder.h"
 #include "data/cdx/IndexFile.h"
 #include "data/cdx/KeyRange.h"
 #include "data/cdx/RecordScan.h"
@@ -101,6 +102,8 @@ public:
         } catch (const CorruptIndex&) {
             navigator.forget();
             throw file.corrupted();
+        } catch (const ForeignOrder& fault) {
+            throw file.outOfCollation(fault.tagName());
         }
     }
 

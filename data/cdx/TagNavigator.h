@@ -6,12 +6,15 @@
 // backward. A damaged tag ends every operation in CorruptIndex, never in an
 // endless walk: a record whose key no longer matches the entry it was found
 // by, and a walk longer than the file could hold, both count as damage.
+// A tag whose keys another program stored in another collation is walked in
+// its stored order; a seek or key range on it ends in ForeignOrder.
 // Caller holds the index lock.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <unordered_set>
+#include <vector>
 
 #include "data/cdx/KeyRange.h"
 #include "data/cdx/Tag.h"
@@ -54,6 +57,10 @@ private:
                          std::uint32_t record) const;
     void forgetRun();
     void countStep(const PageCache& cache, std::uint32_t record, bool forward);
+    bool isAtAnswer(const PageCache& cache, const Tag& tag, const std::string& key, std::uint32_t record) const;
+    // Refuses a search on a tag seen out of the collation order, and a search
+    // that lands between neighbours out of that order.
+    void requireCollationOrder(const TagTree& tree, const Tag& tag, const Position& found) const;
     void noteStep(const Tag& tag, const std::string& fromKey, std::uint32_t fromRecord, bool forward,
                   const Position& to);
     // Entries are in stored order; "below" is the side of smaller keys.
@@ -71,6 +78,8 @@ private:
     // Steps of the current walk in one direction.
     std::uint64_t walkSteps_ = 0;
     bool walkForward_ = true;
+    // Header offsets of tags whose walk met keys out of the collation order.
+    std::vector<std::uint32_t> foreignTags_;
 };
 
 } // namespace tarvela::cdx
