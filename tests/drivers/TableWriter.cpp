@@ -3,7 +3,8 @@
 // attached, at random, and with REINDEX 1 also rebuilds the index file, until
 // MILLISECONDS have passed (0: until killed). Each write that returned is
 // reported in LOG (see WriterTable.h); a damaged index is rebuilt, as the
-// user would. New codes begin with PREFIX.
+// user would. Codes begin with PREFIX, and only records with such codes are
+// changed, so that several writers can share the table and the log.
 #include <chrono>
 #include <cstdio>
 #include <fcntl.h>
@@ -99,14 +100,16 @@ private:
                table_.asString("NAZ") + '\t' + number);
     }
 
-    // A random live record, or false.
+    // A random live record of this writer's, or false. Writers change only
+    // the records they added, so that each one's report of a record is the
+    // last word on it.
     bool pickRecord()
     {
         const std::uint32_t count = table_.recordCount();
         if (count == 0)
             return false;
         table_.setRecordNumber(1 + below(static_cast<int>(count)));
-        return !table_.isDeleted();
+        return !table_.isDeleted() && table_.asString("KOD").starts_with(prefix_);
     }
 
     void append()
