@@ -12,6 +12,7 @@
 #include "commission/TDataSestavy.h"
 #include "report/render_qt/QtReportDevices.h"
 #include "controls/TEditOrvo.h"
+#include "data/company/IndexLeftovers.h"
 #include "data/company/TData.h"
 #include "platform/Error.h"
 #include "platform/ProgramDirectory.h"
@@ -59,6 +60,7 @@ bool Startup::createData(TData& data, QtUi& ui)
     try {
         if (!data.DataCreate())
             return true;
+        removeIndexLeftovers(data.settings().dataDirectory);
         logo_ = loadLogo(data.settings().logoFile);
         return logIn(data);
     } catch (const Error& error) {

@@ -1,5 +1,7 @@
 #include "platform/AtomicFile.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
@@ -8,13 +10,14 @@
 
 #include "platform/Error.h"
 #include "platform/FileFaults.h"
+#include "platform/Text.h"
 
 namespace tarvela {
 
 namespace {
 
 constexpr std::size_t kBufferSize = 1 << 20;
-constexpr std::string_view kMarker = ".new";
+constexpr std::string_view kMarker = ".new";  // leftovers are recognised by it
 constexpr std::string_view kRandomPart = "XXXXXX";
 
 bool writeAll(int fd, std::string_view bytes, std::uint64_t offset)
@@ -137,6 +140,27 @@ void AtomicFile::commit()
     committed_ = true;
     if (!syncFolderOf(path_))
         throw Error(formatMessage("Nelze zapsat soubor %s", path_));
+}
+
+std::optional<std::string> replacedFileOf(std::string name)
+{
+    const auto endsWithMarker = [](const std::string& text, std::size_t randomPart) {
+        const std::size_t tail = kMarker.size() + randomPart;
+        if (text.size() <= tail || !equalIgnoringAsciiCase(text.substr(text.size() - tail, kMarker.size()), kMarker))
+            return false;
+        return std::all_of(text.end() - std::ptrdiff_t(randomPart), text.end(),
+                           [](unsigned char c) { return std::isalnum(c) != 0; });
+    };
+    bool temporary = false;
+    if (endsWithMarker(name, kRandomPart.size())) {
+        name.resize(name.size() - kMarker.size() - kRandomPart.size());
+        temporary = true;
+    }
+    while (endsWithMarker(name, 0)) {
+        name.resize(name.size() - kMarker.size());
+        temporary = true;
+    }
+    return temporary ? std::optional<std::string>(name) : std::nullopt;
 }
 
 } // namespace tarvela

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -42,5 +43,10 @@ private:
     int fd_ = -1;
     bool committed_ = false;
 };
+
+// The file that a temporary of AtomicFile (or of earlier versions of this
+// program, which used the bare ".new" suffix) was to replace: what a writer
+// killed half way leaves behind. Nothing for any other name.
+std::optional<std::string> replacedFileOf(std::string name);
 
 } // namespace tarvela

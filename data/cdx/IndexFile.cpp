@@ -1,6 +1,7 @@
 #include "data/cdx/IndexFile.h"
 
 #include "data/cdx/IndexLock.h"
+#include "data/cdx/IndexRemedy.h"
 #include "data/cdx/TagDirectory.h"
 #include "data/cdx/TagTree.h"
 
@@ -31,7 +32,13 @@ void IndexFile::unlock()
 
 Error IndexFile::corrupted() const
 {
-    return Error(formatMessage("Index file %s is corrupted", path_));
+    return Error(formatMessage("Index file %s is corrupted.", path_) + kIndexRemedy);
+}
+
+Error IndexFile::outOfCollation(const std::string& tagName) const
+{
+    return Error("Index file " + path_ + " cannot be searched: the keys of tag " + tagName +
+                 " are not in the Czech collation order." + kIndexRemedy);
 }
 
 void IndexFile::refresh(bool force)

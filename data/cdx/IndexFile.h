@@ -36,6 +36,8 @@ public:
     void setRoot(Tag& tag, std::uint32_t root) { tag.header.root = root; }
     // Message for any structural fault met while using the file.
     Error corrupted() const;
+    // Message for a search on a tag that another collation ordered.
+    Error outOfCollation(const std::string& tagName) const;
 
 private:
     void readTags();

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "data/cdx/Collation.h"
+#include "data/cdx/ForeignOrder.h"
 #include "data/cdx/HeldIndexLock.h"
 #include "data/cdx/IndexFile.h"
 #include "data/cdx/KeyRange.h"
@@ -100,6 +101,8 @@ public:
         } catch (const CorruptIndex&) {
             navigator.forget();
             throw file.corrupted();
+        } catch (const ForeignOrder& fault) {
+            throw file.outOfCollation(fault.tagName());
         }
     }
 
@@ -309,6 +312,18 @@ SeekResult IndexSet::seekValues(const std::vector<FieldValue>& values)
     });
 }
 
+void IndexSet::confirmFound(std::uint32_t recordNumber, const std::string& recordBytes)
+{
+    const Tag* tag = impl_->remembered.tag;
+    if (!tag || !tag->key)
+        return;
+    const std::string key = tag->key->key(recordBytes);
+    if (impl_->navigator.wasAnswered(key, recordNumber))
+        return;
+    impl_->onActive(
+        [&](PageCache& cache, const Tag& active) { impl_->navigator.confirm(cache, active, key, recordNumber); });
+}
+
 void IndexSet::setKeyRange(const std::string& low852, const std::string& high852)
 {
     impl_->range.set(low852, high852);
@@ -338,6 +353,17 @@ void IndexSet::recordWritten(std::uint32_t recordNumber, const std::string& oldB
                 file->cache().countChange();
         });
     }
+}
+
+void IndexSet::writeRecord(const std::function<std::uint32_t()>& write, const std::string& oldBytes,
+                           const std::string& newBytes)
+{
+    if (impl_->files.empty()) {
+        write();
+        return;
+    }
+    IndexSetImpl::Locked locked(*impl_);
+    recordWritten(write(), oldBytes, newBytes);
 }
 
 void IndexSet::buildTag(const std::string& path, const std::string& tagName, const std::string& keyExpression,

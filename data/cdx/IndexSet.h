@@ -76,6 +76,9 @@ public:
     // Builds the key of the active tag from one value per field of its
     // expression (in order) and seeks it exactly.
     SeekResult seekValues(const std::vector<FieldValue>& values);
+    // After a seek, with the bytes of the record it found: "Index file %s is
+    // corrupted" when the record no longer has the key it was found by.
+    void confirmFound(std::uint32_t recordNumber, const std::string& recordBytes);
 
     // Inclusive bounds, trailing blanks ignored, a bound matches every key it
     // begins. Empty bounds lift the range.
@@ -87,6 +90,11 @@ public:
     // appended record. Called while the record is written.
     void recordWritten(std::uint32_t recordNumber, const std::string& oldBytes,
                        const std::string& newBytes);
+    // write() writes the record and returns its number; the index locks are
+    // held from before it until every tag follows, so no reader meets the
+    // record with its new key under its old entry.
+    void writeRecord(const std::function<std::uint32_t()>& write, const std::string& oldBytes,
+                     const std::string& newBytes);
 
     // Builds (or replaces) a tag of the index file at path, creating the file
     // when missing. The table must be open exclusively.

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <unordered_set>
 
 #include "data/cdx/RecordScan.h"
+#include "data/cdx/StoredCollation.h"
 #include "data/cdx/TagTree.h"
 
 namespace tarvela::cdx {
@@ -50,12 +52,33 @@ public:
         for (const auto& separator : node->entries) {
             const std::size_t before = leafEntries_.size();
             visit(separator.child, depth + 1, false);
-            for (std::size_t i = before; i < leafEntries_.size(); ++i)
-                if (isAfterSeparator(leafEntries_[i], separator)) {
-                    problem("entry after its separator below " + hexOffset(offset));
+            bounds_.push_back({separator, before, leafEntries_.size(), offset});
+        }
+    }
+
+    // Whether the Czech collation explains the stored keys; if not, whether
+    // another weight table does, which then becomes the order checked.
+    bool followsForeignCollation()
+    {
+        if (!tag_.isCharacter() || keysInOrder())
+            return false;
+        std::vector<std::string_view> ascending;
+        for (const auto& entry : leafEntries_)
+            ascending.push_back(entry.key);
+        if (tag_.order.isDescending())
+            std::ranges::reverse(ascending);
+        foreignWeights_ = weightsExplaining(ascending);
+        return foreignWeights_.has_value();
+    }
+
+    void checkSeparators()
+    {
+        for (const Bound& bound : bounds_)
+            for (std::size_t i = bound.begin; i < bound.end; ++i)
+                if (isAfterSeparator(leafEntries_[i], bound.separator)) {
+                    problem("entry after its separator below " + hexOffset(bound.page));
                     break;
                 }
-        }
     }
 
     void checkSiblings()
@@ -75,21 +98,38 @@ public:
     // programs write them so), so only their keys are compared there.
     bool isAfterSeparator(const Entry& entry, const Entry& separator) const
     {
+        int keyOrder = compareKeys(entry.key, separator.key);
         if (!tag_.order.isDescending())
-            return tag_.order.compareInTagOrder(entry, separator.key, separator.record) > 0;
-        return tag_.order.compareKeys(entry.key, separator.key) < 0;
+            return keyOrder > 0 || (keyOrder == 0 && entry.record > separator.record);
+        return keyOrder < 0;
+    }
+
+    int compareKeys(std::string_view a, std::string_view b) const
+    {
+        return foreignWeights_ ? compareByWeights(*foreignWeights_, a, b) : tag_.order.compareKeys(a, b);
+    }
+
+    bool isInOrder(std::size_t i) const
+    {
+        const int keyOrder = compareKeys(leafEntries_[i - 1].key, leafEntries_[i].key);
+        return tag_.order.isDescending() ? keyOrder >= 0 : keyOrder <= 0;
+    }
+
+    bool keysInOrder() const
+    {
+        for (std::size_t i = 1; i < leafEntries_.size(); ++i)
+            if (!isInOrder(i))
+                return false;
+        return true;
     }
 
     void checkOrder()
     {
         for (std::size_t i = 1; i < leafEntries_.size(); ++i) {
-            const Entry& previous = leafEntries_[i - 1];
             const Entry& current = leafEntries_[i];
-            const int keyOrder = tag_.order.compareKeys(previous.key, current.key);
-            const bool inOrder = tag_.order.isDescending() ? keyOrder >= 0 : keyOrder <= 0;
-            if (!inOrder)
+            if (!isInOrder(i))
                 problem("keys out of order at record " + std::to_string(current.record));
-            if (keyOrder == 0 && tag_.header.isUnique())
+            if (tag_.header.isUnique() && leafEntries_[i - 1].key == current.key)
                 problem("repeated key in a unique tag at record " + std::to_string(current.record));
         }
     }
@@ -131,12 +171,21 @@ public:
     const std::vector<Entry>& entries() const { return leafEntries_; }
 
 private:
+    struct Bound {
+        Entry separator;
+        std::size_t begin;  // its child's entries in leafEntries_
+        std::size_t end;
+        std::uint32_t page;
+    };
+
     PageCache& cache_;
     const Tag& tag_;
     TagCheckResult& result_;
     std::unordered_set<std::uint32_t> visited_;
     std::vector<std::vector<std::uint32_t>> levels_;
     std::vector<Entry> leafEntries_;
+    std::vector<Bound> bounds_;
+    std::optional<WeightTable> foreignWeights_;
     int leafDepth_ = -1;
 };
 
@@ -160,6 +209,8 @@ TagCheckResult checkTag(PageCache& cache, const Tag& tag, RecordSource* table)
         if (walked != checker.entries().size())
             checker.problem("the leaf chain holds " + std::to_string(walked) + " entries, the tree " +
                             std::to_string(checker.entries().size()));
+        result.foreignCollation = checker.followsForeignCollation();
+        checker.checkSeparators();
         checker.checkOrder();
         result.entries = checker.entries().size();
         if (table)

@@ -1,6 +1,7 @@
 // A full check of one tag: the tree's structure (pointers, depth, sibling
 // chains, separators, entry order, unique keys) and, given the table, that
 // every record the FOR condition admits has exactly the entry its key needs.
+// Keys in another collation's order are a finding of their own.
 // Never trusts the file; caller holds the index lock.
 #pragma once
 
@@ -19,8 +20,12 @@ struct TagCheckResult {
     // Keys of a unique tag that a fresh build would have: after the holder
     // of a key changes, no other record takes its place until a rebuild.
     std::size_t drift = 0;
+    // Whole, but its character keys follow another collation than the
+    // Czech one (an index of another program): it walks but cannot be
+    // searched. Its order was checked by the collation it follows.
+    bool foreignCollation = false;
 
-    bool isSound() const { return problems.empty(); }
+    bool isSound() const { return problems.empty() && !foreignCollation; }
 };
 
 // table may be null for a structural check only.

@@ -1,5 +1,9 @@
 #include "data/cdx/TagNavigator.h"
 
+#include <algorithm>
+
+#include "data/cdx/ForeignOrder.h"
+
 namespace tarvela::cdx {
 
 namespace {
@@ -21,7 +25,57 @@ int compareStoredKeys(const Tag& tag, const std::string& a, const std::string& b
 void TagNavigator::forget()
 {
     remembered_ = {};
+    walkSteps_ = 0;
+    foreignTags_.clear();
     forgetRun();
+}
+
+bool TagNavigator::isAtAnswer(const PageCache& cache, const Tag& tag, const std::string& key,
+                              std::uint32_t record) const
+{
+    return wasAnswered(key, record) && rememberedGeneration_ == cache.generation() &&
+           rememberedHeader_ == tag.headerOffset;
+}
+
+void TagNavigator::requireCollationOrder(const TagTree& tree, const Tag& tag, const Position& found) const
+{
+    if (std::ranges::find(foreignTags_, tag.headerOffset) != foreignTags_.end())
+        throw ForeignOrder(tag.name);
+    if (!found.isValid())
+        return;
+    Position before = found;
+    Position after = found;
+    if ((tree.prior(before) && compareStoredKeys(tag, before.entry().key, found.entry().key) > 0) ||
+        (tree.next(after) && compareStoredKeys(tag, found.entry().key, after.entry().key) > 0))
+        throw ForeignOrder(tag.name);
+}
+
+bool TagNavigator::wasAnswered(const std::string& key, std::uint32_t record) const
+{
+    return remembered_.isValid() && remembered_.entry().record == record && remembered_.entry().key == key;
+}
+
+// Another program that changes a key holds the index lock until the entry
+// follows, which changes the file; so an unchanged file with a record under
+// another key than its entry means the record was changed without the index.
+void TagNavigator::confirm(const PageCache& cache, const Tag& tag, const std::string& key, std::uint32_t record) const
+{
+    if (remembered_.isValid() && rememberedGeneration_ == cache.generation() &&
+        rememberedHeader_ == tag.headerOffset && remembered_.entry().record == record &&
+        remembered_.entry().key != key)
+        throw CorruptIndex("record " + std::to_string(record) + " no longer has the key of its entry");
+}
+
+// A sound walk meets every entry once, and no page holds more entries than
+// bytes, so a walk longer than that goes round in circles, whatever a
+// damaged file or a writer that keeps changing it does to the other checks.
+void TagNavigator::countStep(const PageCache& cache, std::uint32_t record, bool forward)
+{
+    const bool continues = remembered_.isValid() && remembered_.entry().record == record && forward == walkForward_;
+    walkSteps_ = continues ? walkSteps_ + 1 : 1;
+    walkForward_ = forward;
+    if (walkSteps_ > (cache.fileLength() / kPageSize + 1) * kLeafSpace)
+        throw CorruptIndex("a walk met more entries than the file can hold");
 }
 
 // Dropping the set whole frees what a long run made it grow to; clearing
@@ -65,12 +119,15 @@ std::uint32_t TagNavigator::answer(PageCache& cache, const Tag& tag, const KeyRa
 std::uint32_t TagNavigator::storedEdge(PageCache& cache, const Tag& tag, const KeyRange& range, bool front)
 {
     forgetRun();
+    walkSteps_ = 0;
     const TagTree tree = treeOf(cache, tag);
     const bool fromLow = front != tag.order.isDescending();
     const auto bound = fromLow ? range.low(tag) : range.high(tag);
     if (!bound)
         return answer(cache, tag, range, front ? tree.first() : tree.last());
-    return answer(cache, tag, range, fromLow ? firstNotBelow(tree, tag, *bound) : lastNotAbove(tree, tag, *bound));
+    const Position found = fromLow ? firstNotBelow(tree, tag, *bound) : lastNotAbove(tree, tag, *bound);
+    requireCollationOrder(tree, tag, found);
+    return answer(cache, tag, range, found);
 }
 
 std::uint32_t TagNavigator::first(PageCache& cache, const Tag& tag, const KeyRange& range)
@@ -83,14 +140,11 @@ std::uint32_t TagNavigator::last(PageCache& cache, const Tag& tag, const KeyRang
     return storedEdge(cache, tag, range, tag.reversed);
 }
 
-// The entry of (key, record); where it is missing, the first entry after
-// where it would be in stored order.
+// The entry of (key, record) found by searching; where it is missing, the
+// first entry after where it would be in stored order.
 Position TagNavigator::locate(PageCache& cache, const Tag& tag, const std::string& key, std::uint32_t record)
 {
-    if (remembered_.isValid() && rememberedGeneration_ == cache.generation() &&
-        rememberedHeader_ == tag.headerOffset && remembered_.entry().record == record &&
-        remembered_.entry().key == key)
-        return remembered_;
+    confirm(cache, tag, key, record);
     const TagTree tree = treeOf(cache, tag);
     const Position position =
         tree.findFirst([&](const Entry& e) { return tag.order.compareInTagOrder(e, key, record) >= 0; });
@@ -143,8 +197,10 @@ void TagNavigator::noteStep(const Tag& tag, const std::string& fromKey, std::uin
 std::uint32_t TagNavigator::storedStep(PageCache& cache, const Tag& tag, const KeyRange& range,
                                        const std::string& key, std::uint32_t record, bool forward)
 {
+    countStep(cache, record, forward);
     const TagTree tree = treeOf(cache, tag);
-    Position position = locate(cache, tag, key, record);
+    const bool fromEntry = isAtAnswer(cache, tag, key, record);
+    Position position = fromEntry ? remembered_ : locate(cache, tag, key, record);
     if (forward) {
         if (!position.isValid())
             return 0;
@@ -157,13 +213,22 @@ std::uint32_t TagNavigator::storedStep(PageCache& cache, const Tag& tag, const K
         if (!tree.prior(position))
             return 0;
     }
-    // A sibling chain that leads back would make a walk endless.
+    // After a search, a step that does not move on in key order has met a
+    // sibling chain that leads back. From the entry itself the chain alone
+    // decides, so keys out of order there were stored by another collation;
+    // walks still end by the step count.
     const bool descending = tag.order.isDescending();
     const int moved = descending ? compareStoredKeys(tag, position.entry().key, key)
                                  : tag.order.compareInTagOrder(position.entry(), key, record);
-    if (!(descending && moved == 0) && (forward ? moved <= 0 : moved >= 0))
-        throw CorruptIndex(std::string("entries out of order ") + (forward ? "after" : "before") + " record " +
-                           std::to_string(record));
+    if (!(descending && moved == 0) && (forward ? moved <= 0 : moved >= 0)) {
+        if (!fromEntry)
+            throw CorruptIndex(std::string("entries out of order ") + (forward ? "after" : "before") + " record " +
+                               std::to_string(record));
+        if (std::ranges::find(foreignTags_, tag.headerOffset) == foreignTags_.end())
+            foreignTags_.push_back(tag.headerOffset);
+        if (range.isSet())
+            throw ForeignOrder(tag.name);
+    }
     noteStep(tag, key, record, forward, position);
     return answer(cache, tag, range, position);
 }
@@ -184,6 +249,7 @@ Found TagNavigator::seek(PageCache& cache, const Tag& tag, const KeyRange& range
                          bool nearest)
 {
     forgetRun();
+    walkSteps_ = 0;
     const TagTree tree = treeOf(cache, tag);
     // In tag order the wanted entry is the first that is not before the key;
     // a reversed tag finds it from the other end of its stored order.
@@ -192,6 +258,7 @@ Found TagNavigator::seek(PageCache& cache, const Tag& tag, const KeyRange& range
             const int order = tag.order.compareWithSearch(e.key, searchKey);
             return tag.order.isDescending() ? order <= 0 : order >= 0;
         });
+    requireCollationOrder(tree, tag, position);
     if (!position.isValid())
         return {};
     const bool matched = tag.order.compareWithSearch(position.entry().key, searchKey) == 0;

@@ -2,14 +2,17 @@
 
 #include "data/catalogue/IndexCatalogue.h"
 #include "data/catalogue/TableCatalogue.h"
+#include "data/company/IndexLeftovers.h"
 #include "data/company/TableReindex.h"
 
 namespace tarvela {
 
 // Goes through every indexed table even when some fail; the result tells the
-// callers whether every table was found and rebuilt.
+// callers whether every table was found and rebuilt. Starts by clearing what
+// an earlier reindex that was killed left behind.
 bool TData::Index()
 {
+    removeIndexLeftovers(settings_.dataDirectory);
     bool allRebuilt = true;
     for (const IndexedTable& entry : indexCatalogue()) {
         const CatalogueEntry* catalogued = findCatalogueEntry(entry.member);

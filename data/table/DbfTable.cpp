@@ -105,7 +105,14 @@ void DbfTable::open()
     *cursor_ = std::move(fresh);
     file_ = std::move(file);
     indexes_ = std::make_unique<IndexSet>(*file_);
+    settings_->failedOpening.clear();
     first();
+}
+
+void DbfTable::noteFailedOpening(const std::string& message)
+{
+    if (!isOpen())
+        settings_->failedOpening = message;
 }
 
 void DbfTable::close()
@@ -120,8 +127,11 @@ void DbfTable::close()
 
 void DbfTable::requireOpen() const
 {
-    if (!isOpen())
-        throw Error(formatMessage("Tabulka %s není otevřena", settings_->tableName));
+    if (isOpen())
+        return;
+    if (!settings_->failedOpening.empty())
+        throw Error(settings_->failedOpening);
+    throw Error(formatMessage("Tabulka %s není otevřena", settings_->tableName));
 }
 
 void DbfTable::requireIdle() const

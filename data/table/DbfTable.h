@@ -45,6 +45,11 @@ public:
     void open();
     void close();
     bool isOpen() const;
+    // An opening that failed and was not reported, because the open
+    // operations leave the table closed quietly: a later use of the closed
+    // table reports this cause instead of only that the table is not open.
+    // A successful opening forgets it.
+    void noteFailedOpening(const std::string& message);
     State state() const;
 
     // Indexes. fileName without extension gets ".cdx"; relative names are in

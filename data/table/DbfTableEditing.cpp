@@ -67,17 +67,22 @@ void DbfTable::post()
 {
     requireIdle();
     if (cursor_->state == State::Edit) {
-        file_->writeRecord(cursor_->recordNumber, cursor_->buffer);
-        cursor_->state = State::Browse;
-        file_->unlockRecord();
-        if (indexAttached())
-            indexes_->recordWritten(cursor_->recordNumber, cursor_->original, cursor_->buffer);
+        indexes_->writeRecord(
+            [&] {
+                file_->writeRecord(cursor_->recordNumber, cursor_->buffer);
+                cursor_->state = State::Browse;
+                file_->unlockRecord();
+                return cursor_->recordNumber;
+            },
+            cursor_->original, cursor_->buffer);
     } else if (cursor_->state == State::Insert) {
-        const std::uint32_t number = file_->appendRecord(cursor_->buffer);
-        cursor_->recordNumber = number;
-        cursor_->state = State::Browse;
-        if (indexAttached())
-            indexes_->recordWritten(number, std::string(), cursor_->buffer);
+        indexes_->writeRecord(
+            [&] {
+                cursor_->recordNumber = file_->appendRecord(cursor_->buffer);
+                cursor_->state = State::Browse;
+                return cursor_->recordNumber;
+            },
+            std::string(), cursor_->buffer);
     }
 }
 

@@ -151,6 +151,7 @@ bool DbfTable::positionAfterSeek(const SeekResult& result, bool nearest, const s
         return false;
     }
     loadRecord(result.recordNumber);
+    indexes_->confirmFound(result.recordNumber, cursor_->buffer);
     if (!currentIsDeleted())
         return result.matched;
     const std::string deletedBytes = cursor_->buffer;

@@ -19,6 +19,7 @@ struct DbfTable::Settings {
     const TableLayout* layout = nullptr;
     std::uint32_t userNumber = 0;
     bool building = false;  // a tag is being built
+    std::string failedOpening;  // why the last quiet opening failed
 };
 
 struct DbfTable::Cursor {

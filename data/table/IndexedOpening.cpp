@@ -26,8 +26,9 @@ bool openFresh(DbfTable& table, const std::string& indexFile, const std::string&
         table.attachIndexFile(indexFile);
         selectTagUnlessBlank(table, tag);
         return true;
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
         table.close();
+        table.noteFailedOpening(error.what());
         return false;
     }
 }

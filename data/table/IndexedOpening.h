@@ -1,6 +1,7 @@
 // Opening one of the most used tables with its index file and a chosen tag,
 // and closing it again. Opening never throws: a table that cannot be opened
-// stays closed, and the caller tests isOpen() when it needs the table.
+// stays closed, and the caller tests isOpen() when it needs the table; a use
+// of the closed table reports why the opening failed.
 #pragma once
 
 #include <string>

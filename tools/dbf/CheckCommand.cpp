@@ -1,7 +1,8 @@
 // tarvela-dbf check FILE [--index FILE.cdx]: every tag of the index file (by
 // default the one of the table's own name) against the table. Prints
-// "TAG ok N" per sound tag, or what is wrong with it; exit 0 when every tag
-// is sound, 1 when one is wrong, 2 when a file cannot be read at all.
+// "TAG ok N" per sound tag, or what is wrong with it ("TAG wrong: ..." for
+// damage, "TAG collation: ..." for keys another collation ordered); exit 0
+// when every tag is sound, 1 when one is not, 2 when a file cannot be read.
 #include <filesystem>
 #include <iostream>
 
@@ -31,6 +32,8 @@ void printReport(const TagReport& report)
     const auto& result = report.result;
     if (result.isSound())
         std::cout << report.name << " ok " << result.entries << '\n';
+    if (result.foreignCollation)
+        std::cout << report.name << " collation: keys not in the Czech collation order\n";
     for (const std::string& problem : result.problems)
         std::cout << report.name << " wrong: " << problem << '\n';
     if (result.drift > 0)
