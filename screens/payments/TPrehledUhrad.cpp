@@ -130,9 +130,13 @@ void TPrehledUhrad::newPayment()
         defaults_.lastStatement = payments.asString("VYP_DO2");
         defaults_.lastStatementDate = payments.asDate("VYP_DVS");
         defaults_.lastPaymentType = payments.asString("VYP_TYP");
+        const std::uint32_t added = payments.recordNumber();
         updateHeader();
+        payments.setRecordNumber(added);
+        browser_->showTableRecord();
+    } else {
+        browser_->refresh();
     }
-    browser_->refresh();
     browser_->setFocus();
 }
 
