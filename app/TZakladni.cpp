@@ -11,6 +11,8 @@
 
 #include "app/AlwaysOnTop.h"
 #include "gui/NotAvailable.h"
+#include "screens/invoices/TFakturyPrehled.h"
+#include "screens/stock/TPrehledPohybu.h"
 #include "app/ReportCommands.h"
 #include "app/SingleInstance.h"
 #include "app/StatusPanes.h"
@@ -100,9 +102,9 @@ QAction* TZakladni::menuAction(const QString& caption) const
 void TZakladni::buildMenu()
 {
     QMenu* overviews = menuBar()->addMenu(QStringLiteral("Přehledy"));
-    addCommand(*overviews, QStringLiteral("Přehled vydaných faktur"), [this] { notAvailable(); })
+    addCommand(*overviews, QStringLiteral("Přehled vydaných faktur"), [this] { FakturyShow(); })
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F1));
-    addCommand(*overviews, QStringLiteral("Skladové pohyby"), [this] { notAvailable(); });
+    addCommand(*overviews, QStringLiteral("Skladové pohyby"), [this] { stockMovements(); });
 
     QMenu* reports = menuBar()->addMenu(QStringLiteral("Sestavy"));
     addCommand(*reports, QStringLiteral("Sestava vyúčtování provizí"), [this] { reports_->settlement(); });
@@ -139,7 +141,7 @@ void TZakladni::buildToolbar()
     toolbar->setContextMenuPolicy(Qt::PreventContextMenu);
     addToolBar(Qt::BottomToolBarArea, toolbar);
     const std::tuple<QPixmap, QString, std::function<void()>> buttons[] = {
-        {invoicesPicture(), QStringLiteral("Faktury"), [this] { notAvailable(); }},
+        {invoicesPicture(), QStringLiteral("Faktury"), [this] { FakturyShow(); }},
         {creditNotesPicture(), QString(), [this] { notAvailable(); }},
         {salesmenPicture(), QString(), [this] { salesmenList(); }}};
     for (const auto& [picture, hint, command] : buttons) {
@@ -167,6 +169,24 @@ void TZakladni::salesmenList()
     TPrehledObchZas list(this, data_);
     placeAt(list, *this, 70, 30);
     list.exec();
+}
+
+void TZakladni::FakturyShow()
+{
+    TFakturyPrehled browser(this, data_);
+    placeAt(browser, *this, 50, 20);
+    browser.exec();
+}
+
+// The journal stays open afterwards; a second opening only resets its tag.
+void TZakladni::stockMovements()
+{
+    data_.OpenDen(0, "DAT");
+    if (data_.Denik.isOpen())
+        data_.Denik.selectTag("DAT");
+    TPrehledPohybu browser(this, data_);
+    placeAt(browser, *this, 30, 40);
+    browser.exec();
 }
 
 void TZakladni::moveEvent(QMoveEvent* event)

@@ -37,6 +37,8 @@ public:
     QAction* menuAction(const QString& caption) const;
 
     void salesmenList();
+    void FakturyShow();
+    void stockMovements();
 
 protected:
     void moveEvent(QMoveEvent* event) override;

@@ -68,6 +68,9 @@ public:
     void last();
     void next();
     void prior();
+    // Moves up to `count` records on (backward when negative) in the current
+    // order and returns how many it moved; at an end eof or bof is set.
+    int skip(int count);
     bool eof() const;
     bool bof() const;
     std::uint32_t recordNumber() const;

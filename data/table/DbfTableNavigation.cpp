@@ -122,6 +122,22 @@ void DbfTable::prior()
     moveToLive(step(cursor_->recordNumber, -1), -1);
 }
 
+int DbfTable::skip(int count)
+{
+    int moved = 0;
+    for (; moved < count; ++moved) {
+        next();
+        if (eof())
+            break;
+    }
+    for (; moved > count; --moved) {
+        prior();
+        if (bof())
+            break;
+    }
+    return moved;
+}
+
 bool DbfTable::eof() const { return cursor_->eof; }
 bool DbfTable::bof() const { return cursor_->bof; }
 std::uint32_t DbfTable::recordNumber() const { return cursor_->recordNumber; }

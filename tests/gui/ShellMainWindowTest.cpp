@@ -84,18 +84,26 @@ TEST(ShellMainWindow, ReportDialogsOpenAtTheirOffsetsAndTitles)
     EXPECT_FALSE(data.Obchodnici.isOpen());
 }
 
-TEST(ShellMainWindow, CommandsNotYetAvailableSayIt)
+TEST(ShellMainWindow, CtrlF1OpensTheInvoiceBrowserBesideTheWindow)
 {
     CompanyFixture company;
+    company.addInvoiceHeader("F00001");
     TData& data = company.data();
     UserRights rights(data, CurrentUser {});
     TZakladni window(data, rights, {});
-    ShellModalWatcher watcher;
+    QPoint opened;
+    ShellModalWatcher watcher([&](QDialog& dialog) {
+        opened = dialog.pos();
+        dialog.reject();
+    });
     QAction* invoices = window.menuAction("Přehled vydaných faktur");
     ASSERT_NE(invoices, nullptr);
     EXPECT_EQ(invoices->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F1));
     invoices->trigger();
-    EXPECT_EQ(watcher.messages, QStringList{"Tato funkce zatím není k dispozici."});
+    EXPECT_EQ(watcher.dialogTitles, QStringList{"Přehled vydaných faktur"});
+    EXPECT_EQ(opened, window.pos() + QPoint(50, 20));
+    EXPECT_TRUE(watcher.messages.isEmpty());
+    EXPECT_FALSE(data.Faktury.isOpen()) << "the browser closes the invoices";
 }
 
 TEST(ShellReportDialog, StartNeedsThreeCharacterSalesmanCode)

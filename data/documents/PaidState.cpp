@@ -1,0 +1,29 @@
+#include "data/documents/PaidState.h"
+
+#include "data/documents/PaymentStatus.h"
+#include "data/table/DbfTable.h"
+#include "data/table/LockRecordWithRetry.h"
+
+namespace tarvela {
+
+bool updatePaidState(DbfTable& header, DbfTable& payments, const std::string& document, Ui& ui)
+{
+    const PaymentStatus status = sumPayments(payments, document);
+    if (!LockRecordWithRetry(header, ui))
+        return false;
+    try {
+        header.edit();
+        header.setBool("HLA_PLA", isPaidInFull(status.paidSum, header.asFloat("HLA_CUH")));
+        header.setFloat("HLA_BPL", status.paidSum);
+        header.setDate("HLA_BDP", status.lastPaymentDate);
+        header.post();
+    } catch (...) {
+        header.cancel();
+        header.unlockRecord();
+        throw;
+    }
+    header.unlockRecord();
+    return true;
+}
+
+} // namespace tarvela

@@ -1,0 +1,20 @@
+// Brings a document header's payment summary in line with its payments:
+// HLA_BPL the sum of its rows in Vypisy, HLA_BDP the latest payment date
+// (empty without payments), HLA_PLA whether the sum covers HLA_CUH in whole
+// cents. Run after every payment added, changed or deleted.
+#pragma once
+
+#include <string>
+
+namespace tarvela {
+
+class DbfTable;
+class Ui;
+
+// `header` stands on the document's header record; `payments` is open with
+// the tag "DO1" and is left restricted to the document. The header is
+// written under its record lock; when another program holds it the user
+// sees the lock message, the header stays as it was and false is returned.
+bool updatePaidState(DbfTable& header, DbfTable& payments, const std::string& document, Ui& ui);
+
+} // namespace tarvela

@@ -1,0 +1,18 @@
+// How a grid shows one field of the record a table stands on: text without
+// its trailing blanks, money as "#,##0.00" (a blank as thousands separator,
+// a decimal comma, half away from zero), dates "dd.mm.yyyy" (empty for no
+// date), logicals "Ano" / "Ne", other numbers in their shortest form.
+#pragma once
+
+#include <string>
+
+namespace tarvela {
+
+class DbfTable;
+
+std::string displayText(const DbfTable& table, const std::string& field);
+
+// "#,##0.00" with the Czech separators: 1234567.891 -> "1 234 567,89".
+std::string formatMoney(double value);
+
+} // namespace tarvela

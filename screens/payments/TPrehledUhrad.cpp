@@ -1,0 +1,204 @@
+#include "screens/payments/TPrehledUhrad.h"
+
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "data/company/TData.h"
+#include "data/documents/DocumentRows.h"
+#include "data/documents/PaidState.h"
+#include "data/table/LockRecordWithRetry.h"
+#include "gui/TableBrowser.h"
+#include "gui/WindowPlacement.h"
+#include "platform/Error.h"
+#include "platform/Text.h"
+#include "screens/payments/PaymentDefaults.h"
+#include "screens/payments/TUhradaForm.h"
+
+namespace tarvela {
+
+TPrehledUhrad::TPrehledUhrad(QWidget* owner, TData& data, PaymentDefaults& defaults)
+    : TPrehledUhrad(owner, data, data.Faktury, defaults)
+{
+}
+
+TPrehledUhradDob::TPrehledUhradDob(QWidget* owner, TData& data, PaymentDefaults& defaults)
+    : TPrehledUhrad(owner, data, data.Dobropisy, defaults)
+{
+}
+
+TPrehledUhrad::TPrehledUhrad(QWidget* owner, TData& data, DbfTable& header, PaymentDefaults& defaults)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowCloseButtonHint),
+      data_(data),
+      header_(header),
+      defaults_(defaults),
+      document_(header.asString("HLA_DO1")),
+      headerRecord_(header.recordNumber()),
+      browser_(new TableBrowser(this, data.ui(), data.Vypisy,
+                                {{"VYP_DO2", {}, 0},
+                                 {"VYP_DVS", {}, 0},
+                                 {"VYP_TYP", {}, 25},
+                                 {"VYP_HOD", {}, 66},
+                                 {"VYP_PRN", {}, 0},
+                                 {"VYP_DO1", {}, 0},
+                                 {"VYP_DAT", {}, 0}},
+                                [this](const DbfTable& payments) {
+                                    return sameNumber(payments.asString("VYP_DO1"), document_);
+                                }))
+{
+    setWindowTitle(QStringLiteral("Přehled úhrad"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* menu = new QMenuBar(this);
+    menu->addMenu(QStringLiteral("Sestavy"))->addAction(QStringLiteral("Přehled plateb"));
+    layout->setMenuBar(menu);
+    auto* panel = new QHBoxLayout;
+    panel->setContentsMargins(2, 2, 2, 2);
+    const std::pair<QString, void (TPrehledUhrad::*)()> buttons[] = {
+        {QStringLiteral("F2 Nový"), &TPrehledUhrad::newPayment},
+        {QStringLiteral("F4 Oprava"), &TPrehledUhrad::changePayment}};
+    for (const auto& [caption, command] : buttons) {
+        auto* button = new QPushButton(caption, this);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, command);
+        panel->addWidget(button);
+    }
+    panel->addStretch();
+    layout->addLayout(panel);
+    layout->addWidget(browser_);
+    setFixedSize(258, 140 + menu->sizeHint().height());
+
+    addShortcut(Qt::Key_F2, &TPrehledUhrad::newPayment);
+    addShortcut(Qt::Key_F4, &TPrehledUhrad::changePayment);
+    addShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete), &TPrehledUhrad::deletePayment);
+    browser_->first();
+    browser_->setFocus();
+}
+
+void TPrehledUhrad::addShortcut(const QKeySequence& keys, void (TPrehledUhrad::*command)())
+{
+    auto* shortcut = new QShortcut(keys, this);
+    connect(shortcut, &QShortcut::activated, this, command);
+}
+
+bool TPrehledUhrad::editInForm()
+{
+    DbfTable& payments = data_.Vypisy;
+    try {
+        TUhradaForm form(this, data_);
+        form.refreshFields();
+        placeAt(form, *this, -70, 50);
+        if (form.exec() != QDialog::Accepted) {
+            payments.cancel();
+            return false;
+        }
+        payments.post();
+        return true;
+    } catch (const Error& error) {
+        if (payments.state() != DbfTable::State::Browse)
+            payments.cancel();
+        data_.ui().showMessage(error.what());
+        return false;
+    }
+}
+
+void TPrehledUhrad::newPayment()
+{
+    if (withoutTrailingBlanks(document_).empty())
+        return;
+    DbfTable& payments = data_.Vypisy;
+    try {
+        payments.append();
+        payments.setString("VYP_DO1", document_);
+        payments.setDate("VYP_DAT", today());
+        payments.setString("VYP_DO2", defaults_.lastStatement);
+        payments.setString("VYP_TYP", defaults_.lastPaymentType);
+        payments.setDate("VYP_DVS", defaults_.lastStatementDate);
+    } catch (const Error& error) {
+        payments.cancel();
+        data_.ui().showMessage(error.what());
+        return;
+    }
+    if (editInForm()) {
+        defaults_.lastStatement = payments.asString("VYP_DO2");
+        defaults_.lastStatementDate = payments.asDate("VYP_DVS");
+        defaults_.lastPaymentType = payments.asString("VYP_TYP");
+        const std::uint32_t added = payments.recordNumber();
+        updateHeader();
+        payments.setRecordNumber(added);
+        browser_->showTableRecord();
+    } else {
+        browser_->refresh();
+    }
+    browser_->setFocus();
+}
+
+void TPrehledUhrad::changePayment()
+{
+    DbfTable& payments = data_.Vypisy;
+    if (browser_->isEmpty())
+        return;
+    browser_->standOnCurrent();
+    if (!LockRecordWithRetry(payments, data_.ui()))
+        return;
+    bool stored = false;
+    try {
+        payments.edit();
+        stored = editInForm();
+    } catch (const Error& error) {
+        data_.ui().showMessage(error.what());
+    }
+    payments.unlockRecord();
+    if (stored) {
+        data_.ui().setBusy(true);
+        updateHeader();
+        data_.ui().setBusy(false);
+    }
+    browser_->refresh();
+    browser_->setFocus();
+}
+
+void TPrehledUhrad::deletePayment()
+{
+    if (browser_->isEmpty() || !browser_->view().hasFocus())
+        return;
+    const auto answer = QMessageBox::question(this, windowTitle(), QStringLiteral("Delete record?"),
+                                              QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
+    if (answer != QMessageBox::Ok)
+        return;
+    DbfTable& payments = data_.Vypisy;
+    browser_->standOnCurrent();
+    if (!LockRecordWithRetry(payments, data_.ui()))
+        return;
+    try {
+        payments.deleteRecord();
+    } catch (const Error& error) {
+        payments.unlockRecord();
+        data_.ui().showMessage(error.what());
+        return;
+    }
+    payments.unlockRecord();
+    updateHeader();
+    browser_->refresh();
+}
+
+// The header is found again by its record: the browser behind this list
+// may have walked its table meanwhile.
+void TPrehledUhrad::updateHeader()
+{
+    try {
+        header_.setRecordNumber(headerRecord_);
+        updatePaidState(header_, data_.Vypisy, document_, data_.ui());
+    } catch (const Error& error) {
+        data_.ui().showMessage(error.what());
+    }
+}
+
+} // namespace tarvela

@@ -1,0 +1,80 @@
+#include "screens/stock/TPrehledPohybu.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include "data/company/TData.h"
+#include "gui/RecordNavigator.h"
+#include "gui/TableBrowser.h"
+#include "screens/stock/TPohybyHledej.h"
+
+namespace tarvela {
+
+namespace {
+
+constexpr int kHeightCode = 12;  // PohHeight
+constexpr int kDefaultHeight = 361;
+
+} // namespace
+
+TPrehledPohybu::TPrehledPohybu(QWidget* owner, TData& data)
+    : QDialog(owner, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      data_(data),
+      browser_(new TableBrowser(this, data.ui(), data.Denik,
+                                {{"DEN_DAT", {}, 0},
+                                 {"DEN_KDY", {}, 0},
+                                 {"DEN_KAV", {}, 0},
+                                 {"DEN_IND", {}, 0},
+                                 {"DEN_DOK", {}, 0},
+                                 {"DEN_OPE", {}, 0},
+                                 {"DEN_KUS", {}, 0},
+                                 {"DEN_HNC", {}, 0},
+                                 {"DEN_HPC", {}, 0},
+                                 {"DEN_DAN", {}, 0},
+                                 {"DEN_REF", {}, 0},
+                                 {"DEN_ZAS", {}, 0}}))
+{
+    setWindowTitle(QStringLiteral("Přehled pohybů skladu"));
+    setSizeGripEnabled(true);
+    const int height = data.GetIniWinHigh(kHeightCode);
+    resize(430, height > 0 ? height : kDefaultHeight);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* panel = new QHBoxLayout;
+    panel->setContentsMargins(4, 4, 4, 4);
+    panel->addWidget(new RecordNavigator(this, *browser_));
+    panel->addSpacing(12);
+    auto* find = new QPushButton(QStringLiteral("F5 Hledej"), this);
+    find->setFocusPolicy(Qt::NoFocus);
+    find->setAutoDefault(false);
+    connect(find, &QPushButton::clicked, this, &TPrehledPohybu::search);
+    panel->addWidget(find);
+    panel->addStretch();
+    layout->addLayout(panel);
+    layout->addWidget(browser_, 1);
+    connect(new QShortcut(Qt::Key_F5, this), &QShortcut::activated, this, &TPrehledPohybu::search);
+    browser_->last();
+    browser_->setFocus();
+}
+
+void TPrehledPohybu::search()
+{
+    if (data_.Denik.isOpen()) {
+        TPohybyHledej dialog(this, data_);
+        dialog.move(geometry().center() - dialog.rect().center());
+        if (dialog.exec() == QDialog::Accepted)
+            browser_->showTableRecord();
+    }
+    browser_->setFocus();
+}
+
+void TPrehledPohybu::done(int result)
+{
+    data_.SeTIniWinHigh(kHeightCode, height());
+    QDialog::done(result);
+}
+
+} // namespace tarvela

@@ -1,0 +1,187 @@
+// The payments of an invoice driven by their keys: F2 records a payment
+// through the payment dialog, F4 changes it, Ctrl+Delete deletes it, and the
+// invoice header's paid sum, date and flag follow every one of them. The
+// rows and the header are read back through another handle on the files.
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "ShellModalWatcher.h"
+#include "controls/TDBEditOrvo.h"
+#include "controls/TPelzarDBDateEdit.h"
+#include "data/table/ScopedTableOpen.h"
+#include "gui/TableBrowser.h"
+#include "screens/payments/PaymentDefaults.h"
+#include "screens/payments/TPrehledUhrad.h"
+#include "screens/payments/TUhradaForm.h"
+#include "support/CompanyFixture.h"
+
+using namespace tarvela;
+using tarvela::test::CompanyFixture;
+using tarvela::test::ShellModalWatcher;
+
+namespace {
+
+class PaymentsList : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        company.add("Faktury", {{"HLA_DO1", "F00012"}, {"HLA_CUH", 1000.0}});
+        company.add("Faktury", {{"HLA_DO1", "F000123"}, {"HLA_CUH", 50.0}});
+        company.addPayment("F000123", 50.0, 45000);
+        company.add("TypPlatby", {{"BPT_KOD", "001"}, {"BPT_NAC", "Převodem"}});
+        company.add("TypPlatby", {{"BPT_KOD", "002"}, {"BPT_NAC", "Hotově"}});
+        invoices.emplace(data(), data().Faktury, "DO1");
+        payments.emplace(data(), data().Vypisy, "DO1");
+        ASSERT_TRUE(data().Faktury.seek("F00012"));
+        data().Vypisy.setKeyRange("F00012", "F00012");
+        list.emplace(nullptr, data(), defaults);
+        list->show();
+        activate();
+    }
+
+    // The dialog that was shown has gone; the user is back in the list.
+    void activate()
+    {
+        list->activateWindow();
+        QApplication::setActiveWindow(&*list);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&*list));
+    }
+
+    void TearDown() override { list.reset(); }
+
+    TData& data() { return company.data(); }
+    int rows() const { return list->browser().view().model()->rowCount(); }
+    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        activate();
+        QTest::keyClick(&list->browser().view(), Qt::Key(key), modifiers);
+    }
+
+    // The header of F00012 as another program reads it.
+    struct Header {
+        bool paid;
+        double paidSum;
+        DayNumber date;
+    };
+    Header header()
+    {
+        DbfTable other;
+        other.setDirectory(data().Faktury.directory());
+        other.setTableName(data().Faktury.tableName());
+        other.open();
+        EXPECT_TRUE(other.locate({"HLA_DO1"}, {FieldValue(std::string("F00012"))}));
+        return {other.asBool("HLA_PLA"), other.asFloat("HLA_BPL"), other.asDate("HLA_BDP")};
+    }
+
+    // Fills the payment dialog and writes it; a second visit means "Zapiš"
+    // did not close it, so it is cancelled.
+    ShellModalWatcher payment(const QString& type, const QString& amount, DayNumber date, int& visits)
+    {
+        return ShellModalWatcher([=, &visits](QDialog& dialog) {
+            auto* form = qobject_cast<TUhradaForm*>(&dialog);
+            if (form == nullptr)
+                return dialog.reject();
+            if (++visits > 1)
+                return form->reject();
+            form->typeEdit().setText(type);
+            form->dateEdit().setDayNumber(date);
+            form->amountEdit().setText(amount);
+            for (auto* button : form->findChildren<QPushButton*>())
+                if (button->text() == "Zapiš")
+                    button->click();
+        });
+    }
+
+    CompanyFixture company;
+    PaymentDefaults defaults;
+    std::optional<ScopedTableOpen> invoices;
+    std::optional<ScopedTableOpen> payments;
+    std::optional<TPrehledUhrad> list;
+};
+
+} // namespace
+
+TEST_F(PaymentsList, OnlyTheInvoicesOwnPaymentsAreListed)
+{
+    EXPECT_EQ(rows(), 0) << "F000123's payment is not F00012's";
+}
+
+TEST_F(PaymentsList, AddChangeAndDeleteKeepTheHeaderRight)
+{
+    int visits = 0;
+    {
+        auto watcher = payment("001", "400", 45010, visits);
+        press(Qt::Key_F2);
+    }
+    ASSERT_EQ(visits, 1);
+    EXPECT_EQ(rows(), 1);
+    EXPECT_EQ(defaults.lastPaymentType, "001");
+    EXPECT_EQ(defaults.lastStatementDate, 45010);
+    Header now = header();
+    EXPECT_FALSE(now.paid);
+    EXPECT_DOUBLE_EQ(now.paidSum, 400);
+    EXPECT_EQ(now.date, 45010);
+
+    visits = 0;
+    {
+        auto watcher = payment("002", "600", 45020, visits);
+        press(Qt::Key_F2);
+    }
+    now = header();
+    EXPECT_TRUE(now.paid);
+    EXPECT_DOUBLE_EQ(now.paidSum, 1000);
+    EXPECT_EQ(now.date, 45020);
+
+    visits = 0;
+    {
+        auto watcher = payment("002", "500", 45020, visits);
+        press(Qt::Key_F4);
+    }
+    EXPECT_EQ(visits, 1);
+    now = header();
+    EXPECT_FALSE(now.paid) << "600 changed to 500 leaves the invoice unpaid";
+    EXPECT_DOUBLE_EQ(now.paidSum, 900);
+
+    {
+        QStringList asked;
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [&asked] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                asked << box->text();
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        answer.start(15);
+        press(Qt::Key_Delete, Qt::ControlModifier);
+        press(Qt::Key_Delete, Qt::ControlModifier);
+        EXPECT_EQ(asked, (QStringList{"Delete record?", "Delete record?"}));
+    }
+    EXPECT_EQ(rows(), 0);
+    now = header();
+    EXPECT_FALSE(now.paid);
+    EXPECT_DOUBLE_EQ(now.paidSum, 0);
+    EXPECT_EQ(now.date, 0) << "no payment left, no payment date";
+}
+
+TEST_F(PaymentsList, AnAmountThatDoesNotFitIsRefusedAndNothingIsWritten)
+{
+    int visits = 0;
+    QStringList messages;
+    {
+        auto watcher = payment("001", "12345678901234", 45010, visits);
+        press(Qt::Key_F2);
+        messages = watcher.messages;
+    }
+    EXPECT_EQ(visits, 2) << "the dialog stayed open and was cancelled";
+    ASSERT_FALSE(company.ui.messages.empty());
+    EXPECT_NE(company.ui.messages.back().find("VYP_HOD"), std::string::npos);
+    EXPECT_EQ(rows(), 0);
+    EXPECT_DOUBLE_EQ(header().paidSum, 0);
+}
