@@ -7,16 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "data/documents/SplitShare.h"
+
 namespace tarvela {
 
 struct DocumentHeader;
-
-struct SplitShare {
-    std::string salesman;  // DPR_OBC
-    double commission = 0; // DPR_PRO
-    double turnover = 0;   // DPR_OBR
-    std::string type;      // DPR_TYP
-};
 
 struct SalesmanShares {
     double commission = 0;  // fraction, 1 = 100 %

@@ -14,7 +14,7 @@
 
 #include "commission/BusyCursor.h"
 #include "commission/CommissionTablesOpen.h"
-#include "commission/DocumentBooks.h"
+#include "data/documents/DocumentBooks.h"
 #include "commission/DocumentCommission.h"
 #include "commission/MemTableForRun.h"
 #include "commission/MemTableTextExport.h"

@@ -4,7 +4,7 @@
 #include "commission/print/ReportPrints.h"
 
 #include "commission/CommissionTablesOpen.h"
-#include "commission/DocumentBooks.h"
+#include "data/documents/DocumentBooks.h"
 #include "commission/DocumentCommission.h"
 #include "commission/PaymentTerms.h"
 #include "commission/ReportSalesman.h"

@@ -1,8 +1,8 @@
 #include "data/cdx/TagCheck.h"
 
 #include <algorithm>
-#include <map>
 #include <optional>
+#include <set>
 #include <unordered_set>
 
 #include "data/cdx/RecordScan.h"
@@ -14,6 +14,7 @@ namespace tarvela::cdx {
 namespace {
 
 constexpr std::size_t kMaxProblems = 20;
+constexpr std::uint32_t kNoEntry = 0xFFFFFFFF;
 
 class Checker {
 public:
@@ -134,38 +135,46 @@ public:
         }
     }
 
+    // Entries are found by record number through a table the size of the
+    // table's record count, which keeps a check of a million-record tag to
+    // a few walks of memory.
     void checkAgainst(RecordSource& table)
     {
         const Expression& key = tag_.keyExpression();
-        std::map<std::uint32_t, std::string> entryOf;
-        std::unordered_set<std::string> keys;
-        for (const auto& entry : leafEntries_) {
-            if (!entryOf.emplace(entry.record, entry.key).second)
-                problem("record " + std::to_string(entry.record) + " has more than one entry");
-            keys.insert(entry.key);
-        }
         const std::uint32_t count = table.currentRecordCount();
+        std::vector<std::uint32_t> entryOf(std::size_t(count) + 1, kNoEntry);  // into leafEntries_
+        std::set<std::uint32_t> beyond;                                         // records past the table
+        std::unordered_set<std::string> keys;                                   // of a unique tag
+        for (std::uint32_t i = 0; i < leafEntries_.size(); ++i) {
+            const Entry& entry = leafEntries_[i];
+            const bool repeated = entry.record > count ? !beyond.insert(entry.record).second
+                                                       : entryOf[entry.record] != kNoEntry;
+            if (repeated)
+                problem("record " + std::to_string(entry.record) + " has more than one entry");
+            else if (entry.record <= count)
+                entryOf[entry.record] = i;
+            if (tag_.header.isUnique())
+                keys.insert(entry.key);
+        }
         forEachRecord(table, count, [&](std::uint32_t number, const std::string& record) {
-            const auto found = entryOf.find(number);
+            const std::uint32_t at = number <= count ? entryOf[number] : kNoEntry;
             if (!tag_.admits(record)) {
-                if (found != entryOf.end())
+                if (at != kNoEntry)
                     problem("record " + std::to_string(number) + " has an entry its FOR condition excludes");
                 return;
             }
             const std::string expected = key.key(record);
-            if (found != entryOf.end()) {
-                if (found->second != expected)
+            if (at != kNoEntry) {
+                if (leafEntries_[at].key != expected)
                     problem("record " + std::to_string(number) + " has an entry under an old key");
-                entryOf.erase(found);
             } else if (!tag_.header.isUnique()) {
                 problem("record " + std::to_string(number) + " has no entry");
             } else if (keys.insert(expected).second) {
                 ++result_.drift;
             }
         });
-        for (const auto& [number, stale] : entryOf)
-            if (number > count)
-                problem("entry for record " + std::to_string(number) + " beyond the table");
+        for (const std::uint32_t number : beyond)
+            problem("entry for record " + std::to_string(number) + " beyond the table");
     }
 
     const std::vector<Entry>& entries() const { return leafEntries_; }

@@ -30,6 +30,11 @@ void addToRate(DocumentTotals& totals, double rate, double base, double vat,
 
 } // namespace
 
+bool isKeptApart(const DocumentDiscount& discount)
+{
+    return !discount.reducesVatBase && !discount.spreadIntoItems;
+}
+
 void addRowToTotals(DocumentTotals& totals, double sellingValue, double vatRate, double cost,
                     const MerkanSettings& settings)
 {

@@ -30,6 +30,10 @@ struct DocumentDiscount {
     bool spreadIntoItems = false; // FAS_ROZ
 };
 
+// Whether a header recomputation counts the discount in HLA_SBD: it neither
+// reduces the VAT base nor is spread into the item prices.
+bool isKeptApart(const DocumentDiscount& discount);
+
 // One card-and-variant row: its selling value (net at price basis 1, gross at
 // 2), its VAT rate and its cost. A rate that is none of the settings' rates
 // adds to the cost only.

@@ -1,7 +1,6 @@
 #include "data/documents/PaymentStatus.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "data/documents/DocumentRows.h"
 #include "data/documents/Rounding.h"
@@ -9,18 +8,9 @@
 
 namespace tarvela {
 
-namespace {
-
-long long inCents(double amount)
-{
-    return std::llround(RoundHalfAway(amount, 2) * 100);
-}
-
-} // namespace
-
 bool isPaidInFull(double paidSum, double total)
 {
-    return inCents(paidSum) >= inCents(total);
+    return WholeCents(paidSum) >= WholeCents(total);
 }
 
 PaymentStatus sumPayments(DbfTable& vypisy, const std::string& document)

@@ -13,6 +13,18 @@ double RoundHalfAway(double x, int decimals)
     return std::fabs(result) <= 1e-8 ? 0.0 : result;
 }
 
+long long WholeCents(double amount)
+{
+    return std::llround(RoundHalfAway(amount, 2) * 100);
+}
+
+bool EqualInWholeCents(double a, double b)
+{
+    constexpr double kHalfCent = 0.005;
+    constexpr double kBinaryNoise = 1e-6;
+    return WholeCents(a) == WholeCents(b) || std::fabs(a - b) <= kHalfCent + kBinaryNoise;
+}
+
 double RoundUpTenth(double x)
 {
     const double r = RoundHalfAway(x, 1);

@@ -2,6 +2,8 @@
 // the document discounts, and the header recomputation.
 #include "data/company/TData.h"
 
+#include "data/documents/DiscountRecord.h"
+#include "data/documents/DocumentItems.h"
 #include "data/documents/DocumentJournal.h"
 #include "data/documents/DocumentRows.h"
 #include "data/table/LockRecordWithRetry.h"
@@ -21,12 +23,6 @@ DbfTable& headerTable(TData& data, int kind)
     throw Error("Unknown document kind " + std::to_string(kind));
 }
 
-DocumentDiscount readDiscount(const DbfTable& faktSlevy)
-{
-    return {faktSlevy.asFloat("FAS_SLE"), faktSlevy.asFloat("FAS_DAN"), faktSlevy.asBool("FAS_DPH"),
-            faktSlevy.asBool("FAS_ROZ")};
-}
-
 // The discounts that neither reduce the VAT base nor are spread into the
 // items, as the header keeps them in HLA_SBD.
 double discountsKeptApart(TData& data, const std::string& document)
@@ -36,52 +32,48 @@ double discountsKeptApart(TData& data, const std::string& document)
     double sum = 0;
     forEachRowOfDocument(data.FaktSlevy, "FAS_FAK", document, [&] {
         const DocumentDiscount discount = readDiscount(data.FaktSlevy);
-        if (!discount.reducesVatBase && !discount.spreadIntoItems)
+        if (isKeptApart(discount))
             sum += discount.amount;
     });
     return sum;
 }
 
-void addItemToDokladObsah(MemTable& rows, const DbfTable& denik, double sign, int priceBasis,
-                          const std::string& document)
+ItemLine readItemLine(const DbfTable& denik, int kind, int priceBasis)
 {
-    const double quantity = sign * denik.asInteger("DEN_KUS");
-    const double net = sign * denik.asFloat("DEN_HPC");
-    const double cost = sign * denik.asFloat("DEN_HNC");
-    const double rate = denik.asFloat("DEN_DAN");
-    const double vat = net / 100 * rate;
-    const double sellingValue = priceBasis == 1 ? net : net + vat;
+    return itemLineOf(kind, denik.asInteger("DEN_KUS"), denik.asFloat("DEN_HPC"), denik.asFloat("DEN_HNC"),
+                      denik.asFloat("DEN_DAN"), priceBasis);
+}
 
+void addItemToDokladObsah(MemTable& rows, const DbfTable& denik, const ItemLine& line, const std::string& document)
+{
     if (rows.locate({"DOK_KAV", "DOK_IND"}, {denik.asString("DEN_KAV"), denik.asString("DEN_IND")})) {
         rows.edit();
-        rows.setFloat("DOK_KUS", rows.asFloat("DOK_KUS") + quantity);
-        rows.setFloat("DOK_PCC", rows.asFloat("DOK_PCC") + sellingValue);
-        rows.setFloat("DOK_NCC", rows.asFloat("DOK_NCC") + cost);
-        rows.setFloat("DOK_DPH", rows.asFloat("DOK_DPH") + vat);
+        rows.setFloat("DOK_KUS", rows.asFloat("DOK_KUS") + line.quantity);
+        rows.setFloat("DOK_PCC", rows.asFloat("DOK_PCC") + line.sellingValue);
+        rows.setFloat("DOK_NCC", rows.asFloat("DOK_NCC") + line.cost);
+        rows.setFloat("DOK_DPH", rows.asFloat("DOK_DPH") + line.vat);
     } else {
         rows.append();
         rows.setString("DOK_KAV", denik.asString("DEN_KAV"));
         rows.setString("DOK_IND", denik.asString("DEN_IND"));
-        rows.setFloat("DOK_KUS", quantity);
-        rows.setFloat("DOK_PCC", sellingValue);
-        rows.setFloat("DOK_NCC", cost);
-        rows.setFloat("DOK_DAN", rate);
-        rows.setFloat("DOK_DPH", vat);
+        rows.setFloat("DOK_KUS", line.quantity);
+        rows.setFloat("DOK_PCC", line.sellingValue);
+        rows.setFloat("DOK_NCC", line.cost);
+        rows.setFloat("DOK_DAN", line.vatRate);
+        rows.setFloat("DOK_DPH", line.vat);
         rows.setString("DOK_CIS", document);
     }
     rows.post();
 }
 
-// Items of an invoice are stored as goods leaving the store (negative), those
-// of a credit note as goods coming back; both are collected as positive.
 void collectItems(TData& data, const std::string& document, int kind)
 {
     DbfTable& header = headerTable(data, kind);
-    const double sign = kind == kInvoiceKind ? -1.0 : 1.0;
     double cost = 0;
     forEachJournalLine(data, document, [&] {
-        addItemToDokladObsah(data.DokladObsah, data.Denik, sign, data.settings().priceBasis, document);
-        cost += sign * data.Denik.asFloat("DEN_HNC");
+        const ItemLine line = readItemLine(data.Denik, kind, data.settings().priceBasis);
+        addItemToDokladObsah(data.DokladObsah, data.Denik, line, document);
+        cost += line.cost;
     });
     if (header.state() == DbfTable::State::Edit) {
         header.setFloat("HLA_NCA", cost);

@@ -10,8 +10,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "commission/SalesmanShares.h"
 #include "data/documents/PaymentStatus.h"
+#include "data/documents/SplitShare.h"
 
 namespace tarvela {
 
@@ -22,6 +22,8 @@ public:
     explicit PaymentBook(DbfTable& vypisy);
     // Paid sum and latest payment date; zeros for a document without payments.
     PaymentStatus of(const std::string& document) const;
+    // Every document that has payments, by its number without trailing blanks.
+    const std::unordered_map<std::string, PaymentStatus>& byDocument() const { return byDocument_; }
 
 private:
     std::unordered_map<std::string, PaymentStatus> byDocument_;
@@ -32,6 +34,8 @@ public:
     explicit SplitBook(DbfTable& delProv);
     // The document's split records; empty when it has none.
     const std::vector<SplitShare>& of(const std::string& document) const;
+    // Every document that has split records, by its number without trailing blanks.
+    const std::unordered_map<std::string, std::vector<SplitShare>>& byDocument() const { return byDocument_; }
 
 private:
     std::unordered_map<std::string, std::vector<SplitShare>> byDocument_;

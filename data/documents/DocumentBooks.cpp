@@ -1,36 +1,16 @@
-#include "commission/DocumentBooks.h"
+#include "data/documents/DocumentBooks.h"
 
 #include <algorithm>
-#include <functional>
 
 #include "data/table/DbfTable.h"
-#include "data/documents/DocumentRows.h"
+#include "data/table/FileOrderWalk.h"
 #include "platform/Text.h"
 
 namespace tarvela {
 
-namespace {
-
-// Visits every live record in file order and puts the active tag back.
-void walkInRecordOrder(DbfTable& table, const std::function<void()>& visit)
-{
-    const std::string tag = table.activeTag();
-    table.selectTag("");
-    try {
-        for (table.first(); !table.eof(); table.next())
-            visit();
-    } catch (...) {
-        table.selectTag(tag);
-        throw;
-    }
-    table.selectTag(tag);
-}
-
-} // namespace
-
 PaymentBook::PaymentBook(DbfTable& vypisy)
 {
-    walkInRecordOrder(vypisy, [&] {
+    forEachRecordInFileOrder(vypisy, [&] {
         PaymentStatus& status = byDocument_[withoutTrailingBlanks(vypisy.asString("VYP_DO1"))];
         status.paidSum += vypisy.asFloat("VYP_HOD");
         status.lastPaymentDate = std::max(status.lastPaymentDate, vypisy.asDate("VYP_DVS"));
@@ -45,7 +25,7 @@ PaymentStatus PaymentBook::of(const std::string& document) const
 
 SplitBook::SplitBook(DbfTable& delProv)
 {
-    walkInRecordOrder(delProv, [&] {
+    forEachRecordInFileOrder(delProv, [&] {
         byDocument_[withoutTrailingBlanks(delProv.asString("DPR_FAK"))].push_back(
             {delProv.asString("DPR_OBC"), delProv.asFloat("DPR_PRO"), delProv.asFloat("DPR_OBR"),
              delProv.asString("DPR_TYP")});

@@ -1,0 +1,40 @@
+#include "data/verify/CompanyCheck.h"
+
+#include "data/company/TData.h"
+#include "data/verify/CardGroupCheck.h"
+#include "data/verify/CompanyBooks.h"
+#include "data/verify/CompanyIndexCheck.h"
+#include "data/verify/MissingDocumentCheck.h"
+#include "data/verify/PaidStateCheck.h"
+#include "data/verify/SalesmanCheck.h"
+#include "data/verify/SplitShareCheck.h"
+#include "data/verify/TotalsCheck.h"
+
+namespace tarvela {
+
+namespace {
+
+void append(Findings& all, const Findings& more)
+{
+    all.insert(all.end(), more.begin(), more.end());
+}
+
+} // namespace
+
+Findings checkCompany(TData& data)
+{
+    Findings findings;
+    {  // the books go before the index files are read
+        const CompanyBooks books(data);
+        append(findings, checkHeaderTotals(books, data.settings()));
+        append(findings, checkPaidState(books));
+        append(findings, checkRowsWithoutDocument(books));
+        append(findings, checkSplitShares(books));
+        append(findings, checkSalesmenExist(books));
+    }
+    append(findings, checkCardGroups(data));
+    append(findings, checkCompanyIndexes(data.settings()));
+    return findings;
+}
+
+} // namespace tarvela
