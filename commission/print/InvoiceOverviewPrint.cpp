@@ -5,7 +5,6 @@
 // record of is printed with his turnover share of its amounts.
 #include "commission/print/ReportPrints.h"
 
-#include <cmath>
 #include <optional>
 
 #include "commission/SesFakMem.h"
@@ -13,7 +12,7 @@
 #include "commission/TDataSestavy.h"
 #include "commission/print/ListColumns.h"
 #include "data/catalogue/TableCatalogue.h"
-#include "data/documents/PaymentStatus.h"
+#include "commission/PaymentTerms.h"
 #include "data/table/ScopedTableOpen.h"
 #include "platform/Text.h"
 #include "report/DateFormat.h"
@@ -52,17 +51,6 @@ std::string dateCell(DayNumber day)
 std::string amount(double value, int width = 8)
 {
     return formatFixed(value, width, 2);
-}
-
-// Totals compared by absolute value: credit notes carry both negated.
-bool passesPaymentFilter(PaymentFilter filter, double total, double paid)
-{
-    const bool paidInFull = isPaidInFull(std::abs(paid), std::abs(total));
-    switch (filter) {
-    case PaymentFilter::PaidOnly: return paidInFull;
-    case PaymentFilter::UnpaidOnly: return !paidInFull;
-    default: return true;
-    }
 }
 
 // The factor the row's amounts are printed with, or nothing when the row is
@@ -152,7 +140,7 @@ private:
     void printRow(const MemTable& row)
     {
         const double paid = row.asFloat("CelkemPlac");
-        if (!passesPaymentFilter(request_.paymentFilter, row.asFloat("CelkemPC"), paid))
+        if (!passesPaymentFilter(int(request_.paymentFilter), row.asFloat("CelkemPC"), paid))
             return;
         const std::optional<double> factor = salesmanFactor(sestavy_.data(), request_, row);
         if (!factor)

@@ -35,13 +35,17 @@ ListReportDialog::ListReportDialog(QWidget* owner, const QString& title, int cli
 {
     setWindowTitle(title);
     setFixedSize(kDialogWidth, clientHeight);
+    // The texts were laid out for an 8-point dialog font.
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
     const QString labels[] = {firstLabel, QStringLiteral("do data")};
     TPelzarDateEdit** fields[] = {&firstDate_, &secondDate_};
     for (int i = 0; i < 2; ++i) {
         auto* label = new QLabel(labels[i], this);
-        label->setGeometry(12, nextTop_ + 3, 140, 16);
+        label->setGeometry(12, nextTop_ + 3, 148, 16);
         *fields[i] = new TPelzarDateEdit(this);
-        (*fields[i])->setGeometry(152, nextTop_, 100, 21);
+        (*fields[i])->setGeometry(160, nextTop_, 97, 21);
         label->setBuddy(*fields[i]);
         nextTop_ += kRowHeight;
     }
@@ -74,7 +78,7 @@ QButtonGroup* ListReportDialog::addChoice(const std::array<QString, 3>& items)
     auto* group = new QButtonGroup(this);
     for (int i = 0; i < 3; ++i) {
         auto* item = new QRadioButton(items[size_t(i)], frame);
-        item->setGeometry(8, 6 + 19 * i, kDialogWidth - 36, 18);
+        item->setGeometry(8, 6 + 19 * i, kDialogWidth - 28, 18);
         group->addButton(item, i);
         watchEnter(item);
     }
@@ -95,6 +99,9 @@ void ListReportDialog::addXlsBox()
 {
     xls_ = addCheckBox(QStringLiteral("Export data do souboru XLS ( MS Excel )"), kDialogWidth - 24);
     nextTop_ += kRowHeight;
+    // The buttons were made first, with the frame; they come last in the tab order.
+    setTabOrder(xls_, start_);
+    setTabOrder(start_, cancel_);
 }
 
 void ListReportDialog::presetPeriod(const QDate& today)

@@ -19,9 +19,9 @@ TSesPrehFakOdDo::TSesPrehFakOdDo(QWidget* owner, TData& data)
                            QStringLiteral("Zařadit pouze zaplacené faktury"),
                            QStringLiteral("Zařadit pouze nezaplacené faktury")});
     const int filterTop = nextTop();
-    filter_ = addCheckBox(QStringLiteral("Filtr na obchodníka"), 130);
+    filter_ = addCheckBox(QStringLiteral("Filtr na obchodníka"), 145);
     salesman_ = new TEditOrvo(this);
-    salesman_->setGeometry(152, filterTop, 60, 21);
+    salesman_->setGeometry(160, filterTop, 70, 21);
     salesman_->setButtonVisible(true);
     salesman_->setButtonWidth(21);
     salesman_->setEnabled(false);
