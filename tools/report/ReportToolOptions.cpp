@@ -14,7 +14,7 @@ namespace {
 
 struct ReportName {
     const char* name;
-    std::optional<ReportKind> kind;  // nullopt: not available yet
+    ReportKind kind;
 };
 
 const ReportName kReports[] = {
@@ -30,9 +30,7 @@ ReportKind reportNamed(const std::string& name)
     if (found == std::end(kReports))
         throw UsageError("Unknown report '" + name
                          + "'; use vyuctovani, nevyplacene, procenta, skupiny, souhrn, faktury, obrat or rabat");
-    if (!found->kind)
-        throw UsageError("The report '" + name + "' is not available yet");
-    return *found->kind;
+    return found->kind;
 }
 
 DayNumber dateOption(const std::string& option, const std::string& text)
@@ -106,9 +104,9 @@ const char* usageText()
            "                      REPORT [--salesman CODE] [--from DD.MM.YYYY] [--to DD.MM.YYYY]\n"
            "                      [--date-basis 0|1|2] [--payments 0|1|2] [--xls]\n"
            "                      --output FILE.pdf|.html|.txt|.snap\n"
-           "REPORT: vyuctovani, nevyplacene, procenta, skupiny, souhrn (--salesman for all but souhrn);\n"
-           "        faktury [--salesman CODE] [--date-basis] [--payments] [--xls], obrat [--date-basis],\n"
-           "        rabat [--date-basis] [--xls]\n";
+           "REPORT: vyuctovani, nevyplacene, procenta, skupiny, souhrn, faktury, obrat, rabat\n"
+           "        (--salesman is needed by all but souhrn, faktury, obrat, rabat; faktury takes it\n"
+           "        as a filter; --payments is for faktury, --xls for faktury and rabat)\n";
 }
 
 ReportToolOptions parseReportToolOptions(const std::vector<std::string>& arguments)
