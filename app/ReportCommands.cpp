@@ -1,8 +1,15 @@
 #include "app/ReportCommands.h"
 
+#include <QDate>
+#include <optional>
+
+#include "data/company/TData.h"
 #include "gui/NotAvailable.h"
+#include "gui/QtUi.h"
 #include "gui/WindowPlacement.h"
 #include "screens/reports/TSesNevProvizeForm.h"
+#include "screens/reports/TSesPrehFakOdDo.h"
+#include "screens/reports/TSesProdejce.h"
 #include "screens/reports/TSesProvCelForm.h"
 #include "screens/reports/TSesProvizeForm.h"
 #include "controls/TEditOrvo.h"
@@ -69,6 +76,56 @@ void ReportCommands::unpaid()
     if (!runs_.SesNepProvObch)
         return showNotAvailable(&main_);
     runs_.SesNepProvObch(dialog.salesmanEdit()->text().toStdString());
+}
+
+void ReportCommands::runListReport(const ReportRuns::ListRun& run, const ReportRequest& request)
+{
+    std::optional<ReportProgressScope> progressWindow;
+    if (auto* ui = dynamic_cast<QtUi*>(&data_.ui()))
+        progressWindow.emplace(*ui);
+    run(request);
+}
+
+void ReportCommands::invoiceOverview()
+{
+    // Whatever fails, the user is told so in these words and the tables are
+    // released; the main window goes on.
+    try {
+        const std::shared_ptr<void> tables = runs_.HoldListReportTables ? runs_.HoldListReportTables() : nullptr;
+        TSesPrehFakOdDo dialog(&main_, data_);
+        dialog.presetPeriod(QDate::currentDate());
+        placeAt(dialog, main_, 140, 50);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        if (!runs_.SesPrehFak)
+            return showNotAvailable(&main_);
+        runListReport(runs_.SesPrehFak, dialog.request());
+    } catch (const std::exception&) {
+        data_.ui().showMessage("Ošetření vyjímky");
+    }
+}
+
+template <typename Dialog>
+void ReportCommands::runPeriodReport(const ReportRuns::ListRun& run)
+{
+    Dialog dialog(&main_);
+    dialog.presetPeriod(QDate::currentDate());
+    placeAt(dialog, main_, 130, 70);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!run)
+        return showNotAvailable(&main_);
+    runListReport(run, dialog.request());
+}
+
+void ReportCommands::salesTurnover()
+{
+    runPeriodReport<TSesProdejce>(runs_.SestProdejce);
+}
+
+void ReportCommands::customerRebate()
+{
+    runPeriodReport<TSesOdberat>(runs_.SestObratuOdberatelu);
 }
 
 } // namespace tarvela

@@ -23,11 +23,18 @@ public:
     void summary();           // "Sestava provizí souhrnná"
     void unpaid();            // "Sestava nevyplacených provizí"
     void percentOfPrice();    // "Sestava provizi  % z ceny"
+    void invoiceOverview();   // "Přehled faktur za obchodníka"
+    void salesTurnover();     // "Sestava obratu za obchodníky"
+    void customerRebate();    // "Sestava rabatu dle odběratelů"
     // Titles replaced before showing, by command.
     static QString byGroupsTitle();
 
 private:
     void runSalesmanPeriod(const ReportRuns::SalesmanPeriodRun& run, const QString& title);
+    template <typename Dialog>
+    void runPeriodReport(const ReportRuns::ListRun& run);
+    // Runs a list report with its progress in the report-data window.
+    void runListReport(const ReportRuns::ListRun& run, const ReportRequest& request);
 
     QWidget& main_;
     TData& data_;

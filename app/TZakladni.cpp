@@ -110,9 +110,9 @@ void TZakladni::buildMenu()
     addCommand(*reports, QStringLiteral("Sestava vyúčtování provizí"), [this] { reports_->settlement(); });
     addCommand(*reports, QStringLiteral("Sestava provizí dle skupin"), [this] { reports_->byGroups(); });
     addCommand(*reports, QStringLiteral("Sestava provizí souhrnná"), [this] { reports_->summary(); });
-    addCommand(*reports, QStringLiteral("Přehled faktur za obchodníka"), [this] { notAvailable(); });
-    addCommand(*reports, QStringLiteral("Sestava obratu za obchodníky"), [this] { notAvailable(); });
-    addCommand(*reports, QStringLiteral("Sestava rabatu dle odběratelů"), [this] { notAvailable(); });
+    addCommand(*reports, QStringLiteral("Přehled faktur za obchodníka"), [this] { reports_->invoiceOverview(); });
+    addCommand(*reports, QStringLiteral("Sestava obratu za obchodníky"), [this] { reports_->salesTurnover(); });
+    addCommand(*reports, QStringLiteral("Sestava rabatu dle odběratelů"), [this] { reports_->customerRebate(); });
     addCommand(*reports, QStringLiteral("Sestava nevyplacených provizí"), [this] { reports_->unpaid(); });
     addCommand(*reports, QStringLiteral("Sestava provizi  % z ceny"), [this] { reports_->percentOfPrice(); });
 

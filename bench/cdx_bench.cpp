@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "BenchCompany.h"
+#include "ProtocolFloor.h"
 #include "data/catalogue/IndexCatalogue.h"
 #include "data/company/TData.h"
 #include "data/cdx/IndexLock.h"
@@ -146,37 +147,6 @@ std::vector<std::string> invoiceNumbers(TData& data)
     return numbers;
 }
 
-// Lock and unlock the index byte and read one record, for each of the given
-// records: the system calls every seek or step in tag order on a shared table
-// needs, with no index work at all.
-double protocolFloorSeconds(const std::string& tablePath, const std::vector<std::uint32_t>& records)
-{
-    const std::string indexPath = resolvePathIgnoringCase(fs::path(tablePath).replace_extension(".cdx").string());
-    DbfFile table(tablePath, ShareMode::Shared, LockProtocol::Clipper, 0);
-    SharedFile index;
-    if (index.open(indexPath, ShareMode::Shared) != OpenStatus::Opened)
-        throw std::runtime_error("cannot open " + indexPath);
-    std::string record;
-    const auto start = Clock::now();
-    for (const std::uint32_t number : records) {
-        cdx::lockIndex(index, LockProtocol::Clipper);
-        cdx::unlockIndex(index, LockProtocol::Clipper);
-        table.readRawRecord(number, record);
-    }
-    return secondsSince(start);
-}
-
-std::vector<std::uint32_t> recordNumbers(const std::string& tablePath, std::size_t count, bool atRandom)
-{
-    const std::uint32_t records =
-        DbfFile(tablePath, ShareMode::Shared, LockProtocol::Clipper, 0).currentRecordCount();
-    std::mt19937 random(7);
-    std::vector<std::uint32_t> numbers(count);
-    for (std::size_t i = 0; i < count; ++i)
-        numbers[i] = atRandom ? random() % records + 1 : static_cast<std::uint32_t>(i % records + 1);
-    return numbers;
-}
-
 void RandomInvoiceSeeks(benchmark::State& state)
 {
     TData& data = company().data;
@@ -202,8 +172,8 @@ void RandomInvoiceSeeks(benchmark::State& state)
             state.SkipWithError("a seek missed an existing invoice");
     }
     data.CloseFak();
-    const double floor = protocolFloorSeconds(data.Faktury.filePath(),
-                                              recordNumbers(data.Faktury.filePath(), sought.size(), true));
+    const double floor = bench::protocolFloorSeconds(data.Faktury.filePath(),
+                                              bench::recordNumbers(data.Faktury.filePath(), sought.size(), true));
     state.counters["protocol_floor_per_s"] = sought.size() / floor;
     state.counters["x_protocol_floor"] = seconds / floor;
 }
@@ -223,7 +193,7 @@ void JournalWalkInDocumentOrder(benchmark::State& state)
         report(state, seconds, plain);
         state.counters["records"] = static_cast<double>(records);
         state.counters["x_protocol_floor"] =
-            seconds / protocolFloorSeconds(data.Denik.filePath(), recordNumbers(data.Denik.filePath(), records, false));
+            seconds / bench::protocolFloorSeconds(data.Denik.filePath(), bench::recordNumbers(data.Denik.filePath(), records, false));
     }
 }
 

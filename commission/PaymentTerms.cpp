@@ -1,5 +1,7 @@
 #include "commission/PaymentTerms.h"
 
+#include <cmath>
+
 namespace tarvela {
 
 
@@ -21,6 +23,16 @@ LatePayment latePayment(const DocumentHeader& header, const PaymentStatus& payme
     }
     const double delay = delayOf(header, today);
     return {delay > limit, today, delay};
+}
+
+bool passesPaymentFilter(int filterIndex, double total, double paid)
+{
+    const bool paidInFull = isPaidInFull(std::abs(paid), std::abs(total));
+    switch (filterIndex) {
+    case 1: return paidInFull;
+    case 2: return !paidInFull;
+    default: return true;  // 0 all, and any other value
+    }
 }
 
 } // namespace tarvela

@@ -35,6 +35,10 @@ struct LatePayment {
     double delay = 0;
 };
 
+// The invoice overview's payment filter: paid in full or not, judged on the
+// absolute values, as credit notes carry both negated.
+bool passesPaymentFilter(int filterIndex, double total, double paid);
+
 LatePayment latePayment(const DocumentHeader& header, const PaymentStatus& payment, double limit, DayNumber today);
 
 } // namespace tarvela

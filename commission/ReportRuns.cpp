@@ -1,5 +1,6 @@
 #include "commission/ReportRuns.h"
 
+#include "commission/ListReportTables.h"
 #include "commission/TDataSestavy.h"
 
 namespace tarvela {
@@ -18,6 +19,10 @@ ReportRuns reportRunsOf(TDataSestavy& sestavy)
     };
     runs.SesProvCel = [&sestavy](DayNumber from, DayNumber to) { sestavy.SesProvCel(from, to); };
     runs.SesNepProvObch = [&sestavy](const std::string& salesman) { sestavy.SesNepProvObch(salesman); };
+    runs.SesPrehFak = [&sestavy](const ReportRequest& request) { sestavy.SesPrehFak(request); };
+    runs.SestProdejce = [&sestavy](const ReportRequest& request) { sestavy.SestProdejce(request); };
+    runs.SestObratuOdberatelu = [&sestavy](const ReportRequest& request) { sestavy.SestObratuOdberatelu(request); };
+    runs.HoldListReportTables = [&sestavy] { return std::make_shared<ListReportTables>(sestavy); };
     return runs;
 }
 

@@ -4,8 +4,10 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 
+#include "commission/ReportRequest.h"
 #include "platform/Date.h"
 
 namespace tarvela {
@@ -20,6 +22,14 @@ struct ReportRuns {
     SalesmanPeriodRun SesProvObchKar;
     std::function<void(DayNumber from, DayNumber to)> SesProvCel;
     std::function<void(const std::string& salesman)> SesNepProvObch;
+
+    using ListRun = std::function<void(const ReportRequest& request)>;
+    ListRun SesPrehFak;
+    ListRun SestProdejce;
+    ListRun SestObratuOdberatelu;
+    // Holds the tables of the list reports (the document cursors among them)
+    // until the returned handle is dropped.
+    std::function<std::shared_ptr<void>()> HoldListReportTables;
 };
 
 // The runs the report module offers, bound to it.

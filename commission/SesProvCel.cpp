@@ -103,7 +103,7 @@ private:
 void TDataSestavy::SesProvCel(DayNumber from, DayNumber to)
 {
     const ReportTablesOpen tables(data_);
-    const ReportRequest request{ReportSelector::Summary, {from, to}};
+    const ReportRequest request{.selector = ReportSelector::Summary, .period = {from, to}};
     const MemTableForRun summary(SesProvSkup);
     {
         const BusyCursor busy(data_.ui());

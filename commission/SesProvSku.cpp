@@ -43,7 +43,7 @@ void sumByGroup(TDataSestavy& sestavy, const ReportSalesman& salesman, const Set
 void TDataSestavy::SesProvSku(const std::string& salesman, DayNumber from, DayNumber to)
 {
     const ReportTablesOpen tables(data_);
-    const ReportRequest request{ReportSelector::Groups, {from, to}};
+    const ReportRequest request{.selector = ReportSelector::Groups, .period = {from, to}};
     const MemTableForRun groups(SesProvSkup);
     if (!locateSalesman(data_, salesman))
         return;

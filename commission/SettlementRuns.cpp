@@ -24,17 +24,17 @@ void runForSalesman(TDataSestavy& sestavy, const std::string& salesman, const Re
 
 void TDataSestavy::SesProvObch(const std::string& salesman, DayNumber from, DayNumber to)
 {
-    runForSalesman(*this, salesman, {ReportSelector::Settlement, {from, to}});
+    runForSalesman(*this, salesman, {.selector = ReportSelector::Settlement, .period = {from, to}});
 }
 
 void TDataSestavy::SesProvObchKar(const std::string& salesman, DayNumber from, DayNumber to)
 {
-    runForSalesman(*this, salesman, {ReportSelector::SpecialSettlement, {from, to}});
+    runForSalesman(*this, salesman, {.selector = ReportSelector::SpecialSettlement, .period = {from, to}});
 }
 
 void TDataSestavy::SesNepProvObch(const std::string& salesman)
 {
-    runForSalesman(*this, salesman, {ReportSelector::Disallowed, {}});
+    runForSalesman(*this, salesman, {.selector = ReportSelector::Disallowed});
 }
 
 } // namespace tarvela

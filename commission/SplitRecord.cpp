@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <functional>
 
 #include "data/table/DbfTable.h"
 #include "data/documents/DocumentRows.h"
@@ -19,33 +20,31 @@ bool isDocumentTag(const std::string& tag)
     return equalIgnoringAsciiCase(tag, kDocumentTag);
 }
 
-bool isSought(const DbfTable& delProv, const std::string& document, const std::string& salesman)
-{
-    return sameNumber(delProv.asString("DPR_FAK"), document) && sameNumber(delProv.asString("DPR_OBC"), salesman);
-}
-
 SplitRecord readSplit(const DbfTable& delProv)
 {
     return {delProv.asFloat("DPR_PRO"), delProv.asFloat("DPR_OBR"), delProv.asString("DPR_TYP"),
-            delProv.asFloat("DPR_PRS")};
+            delProv.asFloat("DPR_PRS"), delProv.asString("DPR_OBC")};
 }
 
-std::optional<SplitRecord> seekSplit(DbfTable& delProv, const std::string& document, const std::string& salesman)
+// Records of the document (and salesman, when one is given) until `enough`
+// says stop.
+using Wanted = std::function<bool(const SplitRecord&)>;
+
+void seekSplits(DbfTable& delProv, const std::string& document, const std::string* salesman, const Wanted& take)
 {
     if (!delProv.seek(document, true))
-        return std::nullopt;
+        return;
     for (; !delProv.eof() && sameNumber(delProv.asString("DPR_FAK"), document); delProv.next())
-        if (sameNumber(delProv.asString("DPR_OBC"), salesman))
-            return readSplit(delProv);
-    return std::nullopt;
+        if ((salesman == nullptr || sameNumber(delProv.asString("DPR_OBC"), *salesman)) && !take(readSplit(delProv)))
+            return;
 }
 
-std::optional<SplitRecord> walkForSplit(DbfTable& delProv, const std::string& document, const std::string& salesman)
+void walkForSplits(DbfTable& delProv, const std::string& document, const std::string* salesman, const Wanted& take)
 {
     for (delProv.first(); !delProv.eof(); delProv.next())
-        if (isSought(delProv, document, salesman))
-            return readSplit(delProv);
-    return std::nullopt;
+        if (sameNumber(delProv.asString("DPR_FAK"), document)
+            && (salesman == nullptr || sameNumber(delProv.asString("DPR_OBC"), *salesman)) && !take(readSplit(delProv)))
+            return;
 }
 
 // Makes the document tag active for one search and puts back what was there.
@@ -84,18 +83,44 @@ private:
 
 } // namespace
 
-std::optional<SplitRecord> findSplitRecord(DbfTable& delProv, const std::string& indexFile,
-                                           const std::string& document, const std::string& salesman)
+namespace {
+
+void visitSplits(DbfTable& delProv, const std::string& indexFile, const std::string& document,
+                 const std::string* salesman, const Wanted& take)
 {
     if (isDocumentTag(delProv.activeTag()))
-        return seekSplit(delProv, document, salesman);
+        return seekSplits(delProv, document, salesman, take);
     std::optional<DocumentTagScope> tag;
     try {
         tag.emplace(delProv, indexFile);
     } catch (const Error&) {
-        return walkForSplit(delProv, document, salesman);  // index file missing or damaged
+        return walkForSplits(delProv, document, salesman, take);  // index file missing or damaged
     }
-    return seekSplit(delProv, document, salesman);
+    seekSplits(delProv, document, salesman, take);
+}
+
+} // namespace
+
+std::optional<SplitRecord> findSplitRecord(DbfTable& delProv, const std::string& indexFile,
+                                           const std::string& document, const std::string& salesman)
+{
+    std::optional<SplitRecord> found;
+    visitSplits(delProv, indexFile, document, &salesman, [&](const SplitRecord& split) {
+        found = split;
+        return false;
+    });
+    return found;
+}
+
+std::vector<SplitRecord> splitRecordsOf(DbfTable& delProv, const std::string& indexFile,
+                                        const std::string& document)
+{
+    std::vector<SplitRecord> splits;
+    visitSplits(delProv, indexFile, document, nullptr, [&](const SplitRecord& split) {
+        splits.push_back(split);
+        return true;
+    });
+    return splits;
 }
 
 } // namespace tarvela

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tarvela {
 
@@ -15,6 +16,7 @@ struct SplitRecord {
     double turnoverPercent = 0;    // DPR_OBR
     std::string type;              // DPR_TYP
     double fixedRate = 0;          // DPR_PRS
+    std::string salesman;          // DPR_OBC
 };
 
 // Searches through the tag "DO1", attaching indexFile for the search when the
@@ -23,5 +25,8 @@ struct SplitRecord {
 // Without a usable index file the table is walked.
 std::optional<SplitRecord> findSplitRecord(DbfTable& delProv, const std::string& indexFile,
                                            const std::string& document, const std::string& salesman);
+// Every split record of the document, in tag order; found the same way.
+std::vector<SplitRecord> splitRecordsOf(DbfTable& delProv, const std::string& indexFile,
+                                        const std::string& document);
 
 } // namespace tarvela

@@ -9,6 +9,9 @@
 
 #include "commission/OperationCodes.h"
 #include "commission/ReportRequest.h"
+#include "commission/SesFakMem.h"
+#include "commission/SesMarObr.h"
+#include "commission/SesObchod.h"
 #include "commission/SesProvSkup.h"
 #include "data/mem/MemTable.h"
 #include "data/company/TData.h"
@@ -57,12 +60,29 @@ public:
     // the command line and the tests fix them.
     std::function<DayNumber()> Today = [] { return today(); };
     std::function<std::string()> DocumentsFolder = [] { return documentsFolder(); };
+    // The moment the page footers of the invoice overview show.
+    std::function<double()> Now = [] { return nowDateTime(); };
 
     void SesProvObch(const std::string& salesman, DayNumber from, DayNumber to);
     void SesProvObchKar(const std::string& salesman, DayNumber from, DayNumber to);
     void SesNepProvObch(const std::string& salesman);
     void SesProvSku(const std::string& salesman, DayNumber from, DayNumber to);
     void SesProvCel(DayNumber from, DayNumber to);
+
+    // ---- List reports (SesPrehFak.cpp, SestProdejce.cpp,
+    // SestObratuOdberatelu.cpp). Each collects its rows into its memory
+    // table, writes its export files and shows the report; the request
+    // carries the dialog's choices, the run sets the selector.
+    // The report module's own cursors over the invoice and credit-note files
+    // (ListReportTables opens and closes them).
+    DbfTable SesFak, SesDob;
+    MemTable SesObchod = makeSesObchod();
+    MemTable SesFakMem = makeSesFakMem();
+    MemTable SesMarObr = makeSesMarObr();
+    void SesPrehFak(const ReportRequest& request);
+    void SestProdejce(const ReportRequest& request);
+    void SestObratuOdberatelu(const ReportRequest& request);
+
     void SestavyBeforePrint(TBaseReport& sender);
     void SestavyPrint(TBaseReport& sender);
     // Connects the print handlers and runs the report system for the request.

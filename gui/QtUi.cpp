@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "gui/CancellableProgressWindow.h"
 #include "gui/TProgresWin.h"
 #include "gui/TProSesWin.h"
 
@@ -109,6 +110,15 @@ void QtUi::setProgressPercent(int percent)
 void QtUi::hideProgress()
 {
     delete progress_.data();
+}
+
+std::unique_ptr<CancellableProgress> QtUi::openCancellableProgress(const std::string& title)
+{
+    auto window = std::make_unique<CancellableProgressWindow>(owner_, QString::fromStdString(title));
+    centreOn(*window, desktopArea());
+    window->show();
+    QCoreApplication::processEvents();
+    return window;
 }
 
 ReportProgressScope::ReportProgressScope(QtUi& ui)

@@ -35,6 +35,7 @@ public:
     void setProgressCaption(const std::string& caption) override;
     void setProgressPercent(int percent) override;
     void hideProgress() override;
+    std::unique_ptr<CancellableProgress> openCancellableProgress(const std::string& title) override;
 
 private:
     ProgressWindow* createProgressWindow();

@@ -63,4 +63,13 @@ DayNumber today()
     return toDayNumber({local.tm_year + 1900, local.tm_mon + 1, local.tm_mday});
 }
 
+double nowDateTime()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    const DayNumber day = toDayNumber({local.tm_year + 1900, local.tm_mon + 1, local.tm_mday});
+    return day + (local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec) / 86400.0;
+}
+
 } // namespace tarvela

@@ -26,5 +26,7 @@ std::string formatCzechDate(DayNumber day);
 
 // Today in the local time zone.
 DayNumber today();
+// Now in the local time zone: days plus the fraction of the day gone.
+double nowDateTime();
 
 } // namespace tarvela

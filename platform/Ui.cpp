@@ -4,6 +4,20 @@
 
 namespace tarvela {
 
+namespace {
+
+class NeverCancelled : public CancellableProgress {
+public:
+    bool advance(int) override { return true; }
+};
+
+} // namespace
+
+std::unique_ptr<CancellableProgress> Ui::openCancellableProgress(const std::string&)
+{
+    return std::make_unique<NeverCancelled>();
+}
+
 void ConsoleUi::showMessage(const std::string& text)
 {
     std::cerr << text << '\n';

@@ -3,7 +3,10 @@
 // implements it with Qt; tools and tests implement it without Qt.
 #pragma once
 
+#include <memory>
 #include <string>
+
+#include "platform/CancellableProgress.h"
 
 namespace tarvela {
 
@@ -24,6 +27,11 @@ public:
     virtual void setProgressCaption(const std::string& caption) = 0;
     virtual void setProgressPercent(int percent) = 0;
     virtual void hideProgress() = 0;
+
+    // A second progress window, titled `title`, whose user may cancel the
+    // work; it closes when the returned object is destroyed. Without a
+    // window of its own a Ui gives one that is never cancelled.
+    virtual std::unique_ptr<CancellableProgress> openCancellableProgress(const std::string& title);
 };
 
 // Writes messages to standard error and answers questions with No; used by

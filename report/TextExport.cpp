@@ -34,6 +34,8 @@ std::string textOf(const ExportValue& value)
         return quoted(exportNumber(*number));
     if (const auto* date = std::get_if<ExportDateTime>(&value))
         return quoted(exportDateTime(date->value));
+    if (const auto* flag = std::get_if<ExportBool>(&value))
+        return quoted(exportBool(flag->value));
     return {};
 }
 
@@ -71,6 +73,11 @@ std::string exportNumber(double value)
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general,
                                       kSignificantDigits);
     return withShortExponent(std::string(buffer, result.ptr));
+}
+
+std::string exportBool(bool value)
+{
+    return value ? "True" : "False";
 }
 
 std::string exportDateTime(double value)

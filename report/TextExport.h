@@ -18,8 +18,14 @@ struct ExportDateTime {
     double value = 0;
 };
 
-// monostate is an empty value, written as nothing.
-using ExportValue = std::variant<std::monostate, std::string, double, ExportDateTime>;
+struct ExportBool {
+    bool value = false;
+};
+
+// monostate is an empty value, written as nothing; Booleans as "True", "False".
+using ExportValue = std::variant<std::monostate, std::string, double, ExportDateTime, ExportBool>;
+
+std::string exportBool(bool value);
 
 struct ExportTable {
     std::vector<std::string> labels;             // UTF-8

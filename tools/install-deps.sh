@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev
   fonts-liberation2 poppler-utils
-  python3-dbfread libdbd-xbase-perl
+  python3-dbfread python3-xlrd libdbd-xbase-perl
   xvfb xauth
   dpkg-dev file desktop-file-utils groff-base
 )

@@ -14,5 +14,8 @@ void printGroupReport(TDataSestavy& sestavy, const ReportRequest& request, TBase
 void printSummary(TDataSestavy& sestavy, const ReportRequest& request, TBaseReport& canvas);
 void printDisallowed(TDataSestavy& sestavy, TBaseReport& canvas);
 void printSpecialSettlement(TDataSestavy& sestavy, const ReportRequest& request, TBaseReport& canvas);
+void printInvoiceOverview(TDataSestavy& sestavy, const ReportRequest& request, TBaseReport& canvas);
+void printSalesTurnover(TDataSestavy& sestavy, const ReportRequest& request, TBaseReport& canvas);
+void printCustomerRebate(TDataSestavy& sestavy, const ReportRequest& request, TBaseReport& canvas);
 
 } // namespace tarvela

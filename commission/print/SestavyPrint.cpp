@@ -11,8 +11,16 @@ void TDataSestavy::startReport(const ReportRequest& request)
     request_ = request;
     Sestavy.SestavyBeforePrint = [this](TBaseReport& sender) { SestavyBeforePrint(sender); };
     Sestavy.SestavyPrint = [this](TBaseReport& sender) { SestavyPrint(sender); };
+    const bool landscape =
+        request.selector == ReportSelector::InvoiceOverview || request.selector == ReportSelector::CustomerRebate;
+    Sestavy.setOrientation(landscape ? Orientation::Landscape : Orientation::Portrait);
+    try {
+        Sestavy.Execute();
+    } catch (...) {
+        Sestavy.setOrientation(Orientation::Portrait);
+        throw;
+    }
     Sestavy.setOrientation(Orientation::Portrait);
-    Sestavy.Execute();
 }
 
 void TDataSestavy::SestavyBeforePrint(TBaseReport& sender)
@@ -28,7 +36,9 @@ void TDataSestavy::SestavyPrint(TBaseReport& sender)
     case ReportSelector::Summary: printSummary(*this, request_, sender); break;
     case ReportSelector::Disallowed: printDisallowed(*this, sender); break;
     case ReportSelector::SpecialSettlement: printSpecialSettlement(*this, request_, sender); break;
-    default: break;
+    case ReportSelector::InvoiceOverview: printInvoiceOverview(*this, request_, sender); break;
+    case ReportSelector::SalesTurnover: printSalesTurnover(*this, request_, sender); break;
+    case ReportSelector::CustomerRebate: printCustomerRebate(*this, request_, sender); break;
     }
 }
 

@@ -92,7 +92,12 @@ TEST_F(ReportTool, RejectsUnknownAndLaterReportsAndBadDates)
     EXPECT_NE(run.err.find("Unknown report 'mesicni'"), std::string::npos);
     run = report("faktury" + out);
     EXPECT_NE(run.exitCode, 0);
-    EXPECT_NE(run.err.find("The report 'faktury' is not available yet"), std::string::npos);
+    EXPECT_NE(run.err.find("--from and --to are required for faktury"), std::string::npos);
+    run = report("obrat --from 01.01.2007 --to 31.01.2007 --xls" + out);
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_NE(run.err.find("--xls does not apply to obrat"), std::string::npos);
+    run = report("faktury --from 01.01.2007 --to 31.01.2007 --payments 3" + out);
+    EXPECT_NE(run.err.find("Bad value for --payments: '3'"), std::string::npos);
     run = report("vyuctovani --salesman 001 --from 32.01.2007 --to 31.01.2007" + out);
     EXPECT_NE(run.exitCode, 0);
     EXPECT_NE(run.err.find("Bad date for --from: '32.01.2007'"), std::string::npos);

@@ -24,8 +24,8 @@ const ToolCase kTools[] = {
     {"tarvela-dbf", "  tarvela-dbf info FILE\n", "dump a.dbf --index"},
     {"tarvela-demo", "tarvela-demo ADRESÁŘ [--seed N] [--scale N]\n", "--seed 0 dir"},
     {"tarvela-demo", "tarvela-demo ADRESÁŘ [--seed N] [--scale N]\n", ""},
-    {"tarvela-report", "REPORT: vyuctovani, nevyplacene, procenta, skupiny, souhrn\n", "souhrn --output"},
-    {"tarvela-report", "REPORT: vyuctovani, nevyplacene, procenta, skupiny, souhrn\n", ""},
+    {"tarvela-report", "REPORT: vyuctovani, nevyplacene, procenta, skupiny, souhrn, faktury, obrat, rabat\n", "souhrn --output"},
+    {"tarvela-report", "REPORT: vyuctovani, nevyplacene, procenta, skupiny, souhrn, faktury, obrat, rabat\n", ""},
 };
 
 TEST(ToolConvention, HelpVersionAndUsageErrors)

@@ -1,7 +1,7 @@
 // The command line of tarvela-report:
 //   tarvela-report [--program-dir DIR] [--documents DIR] [--today DD.MM.YYYY]
 //                  REPORT [--salesman CODE] [--from DD.MM.YYYY] [--to DD.MM.YYYY]
-//                  --output FILE
+//                  [--date-basis 0|1|2] [--payments 0|1|2] [--xls] --output FILE
 // Parsing checks everything that can be checked without the data: the
 // report name, the dates, the options each report needs, the output format.
 #pragma once
@@ -10,11 +10,21 @@
 #include <string>
 #include <vector>
 
+#include "commission/ReportRequest.h"
 #include "platform/Date.h"
 
 namespace tarvela::tool {
 
-enum class ReportKind { Settlement, Disallowed, SpecialSettlement, Groups, Summary };
+enum class ReportKind {
+    Settlement,
+    Disallowed,
+    SpecialSettlement,
+    Groups,
+    Summary,
+    InvoiceOverview,
+    SalesTurnover,
+    CustomerRebate
+};
 enum class OutputFormat { Pdf, Html, Text, Snapshot };
 
 struct ReportToolOptions {
@@ -27,6 +37,12 @@ struct ReportToolOptions {
     DayNumber to = 0;
     std::string output;
     OutputFormat format = OutputFormat::Pdf;
+    // The list reports' choices; the salesman filter is on when --salesman
+    // is given to the invoice overview.
+    DateBasis dateBasis = DateBasis::IssueDate;
+    PaymentFilter payments = PaymentFilter::All;
+    bool salesmanFilterOn = false;
+    bool exportXls = false;
 };
 
 // Throws UsageError with a message for the user on any mistake.
@@ -36,5 +52,8 @@ const char* usageText();
 
 // Whether the report is made for one salesman.
 bool needsSalesman(ReportKind report);
+
+// The request of a list report made from the options.
+ReportRequest listReportRequest(const ReportToolOptions& options);
 
 } // namespace tarvela::tool

@@ -39,6 +39,9 @@ void runReport(TDataSestavy& sestavy, const ReportToolOptions& options)
     case ReportKind::SpecialSettlement: sestavy.SesProvObchKar(options.salesman, options.from, options.to); break;
     case ReportKind::Groups: sestavy.SesProvSku(options.salesman, options.from, options.to); break;
     case ReportKind::Summary: sestavy.SesProvCel(options.from, options.to); break;
+    case ReportKind::InvoiceOverview: sestavy.SesPrehFak(listReportRequest(options)); break;
+    case ReportKind::SalesTurnover: sestavy.SestProdejce(listReportRequest(options)); break;
+    case ReportKind::CustomerRebate: sestavy.SestObratuOdberatelu(listReportRequest(options)); break;
     }
 }
 
@@ -55,6 +58,7 @@ int produce(const ReportToolOptions& options, const char* argv0)
     if (options.today) {
         const DayNumber today = *options.today;
         sestavy.Today = [today] { return today; };
+        sestavy.Now = [today] { return double(today); };
     }
     if (options.documentsFolder) {
         const std::string folder = *options.documentsFolder;

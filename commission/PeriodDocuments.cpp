@@ -1,0 +1,89 @@
+#include "commission/PeriodDocuments.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "commission/TDataSestavy.h"
+#include "data/table/DbfTable.h"
+#include "platform/Ui.h"
+
+namespace tarvela {
+
+namespace {
+
+bool inPeriod(DayNumber day, const SettlementPeriod& period)
+{
+    return period.from <= day && day <= period.to;
+}
+
+// Lifts the period's key range however the walk ends.
+class KeyRangeScope {
+public:
+    KeyRangeScope(DbfTable& table, const SettlementPeriod& period) : table_(table)
+    {
+        table_.setKeyRange(formatCzechDate(period.from), formatCzechDate(period.to));
+    }
+    ~KeyRangeScope()
+    {
+        try {
+            table_.clearKeyRange();
+        } catch (...) {
+            // The walk's own error, if any, is the one to report.
+        }
+    }
+    KeyRangeScope(const KeyRangeScope&) = delete;
+    KeyRangeScope& operator=(const KeyRangeScope&) = delete;
+
+private:
+    DbfTable& table_;
+};
+
+int percentOf(double done, double whole)
+{
+    return whole > 0 ? int(std::lround(std::clamp(100.0 * done / whole, 0.0, 100.0))) : 100;
+}
+
+} // namespace
+
+void forEachDocumentOfPeriod(DbfTable& documents, const ReportRequest& request, IssueDateSource issueDate, Ui& ui,
+                             const std::function<void(const ListedDocument&)>& visit)
+{
+    const SettlementPeriod& period = request.period;
+    const bool byRange = request.dateBasis == DateBasis::IssueDate && issueDate == IssueDateSource::DatKeyRange;
+    std::optional<KeyRangeScope> range;
+    if (byRange)
+        range.emplace(documents, period);
+    else
+        documents.first();
+    // A key range has no cheap count: its progress is the share of the
+    // period's days already passed.
+    const double whole = byRange ? double(period.to) - period.from + 1 : double(documents.recordCount());
+    ui.setProgressPercent(0);
+    double done = 0;
+    for (; !documents.eof(); documents.next()) {
+        ui.processEvents();
+        const ListedDocument document = readListedDocument(documents);
+        const DayNumber issue = issueDate == IssueDateSource::DatKeyRange ? document.entered : document.issued;
+        if (inPeriod(dateByBasis(document, request.dateBasis, issue), period))
+            visit(document);
+        done = byRange ? double(document.entered) - period.from + 1 : done + 1;
+        ui.setProgressPercent(percentOf(done, whole));
+    }
+}
+
+void forEachDocumentWithAmounts(TDataSestavy& sestavy, const ReportRequest& request, DocumentKind kind,
+                                const DocumentWithAmounts& visit)
+{
+    TData& data = sestavy.data();
+    const bool invoices = kind == DocumentKind::Invoice;
+    const double sign = invoices ? 1 : -1;
+    forEachDocumentOfPeriod(invoices ? sestavy.SesFak : sestavy.SesDob, request, IssueDateSource::DatKeyRange,
+                            data.ui(), [&](const ListedDocument& document) {
+                                const DocumentTotals totals =
+                                    data.HlaHod(document.number, invoices ? kInvoiceKind : kCreditNoteKind);
+                                visit(document, amountsOf(totals).times(sign), sign);
+                            });
+}
+
+} // namespace tarvela

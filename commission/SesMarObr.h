@@ -1,0 +1,35 @@
+// The memory table of the customer rebate report: per salesman and customer
+// the cost and price-list value of the sales and the trade discount granted,
+// with the margins calculated whenever a row is read. A row keeps the
+// customer name of the invoice that created it.
+#pragma once
+
+#include <string>
+
+#include "data/mem/MemTable.h"
+
+namespace tarvela {
+
+MemTable makeSesMarObr();
+
+// What one journal line adds to a row, already multiplied by the share.
+struct RebateAmounts {
+    double cost = 0;       // SES_CNC
+    double priceList = 0;  // SES_CPC
+    double rebate = 0;     // SES_RAB
+};
+
+// Adds to the row of (salesman, customer), appending it with the name when
+// missing. The table must be open.
+void addToSesMarObr(MemTable& table, const std::string& salesman, const std::string& customer,
+                    const std::string& customerName, const RebateAmounts& amounts);
+
+// The margin marker of a row or total without a cost value.
+inline constexpr double kNoMargin = 999999;
+
+// Margin on cost in percent, and a part of a value in percent; 999999 and 0
+// when the base is 0.
+double marginPercent(double sales, double cost);
+double partPercent(double part, double whole);
+
+} // namespace tarvela
