@@ -5,6 +5,7 @@
 
 #include "app/Login.h"
 #include "app/Logo.h"
+#include "gui/OwnerActivation.h"
 #include "gui/QtUi.h"
 #include "app/TLoginForm.h"
 #include "app/TZakladni.h"
@@ -74,6 +75,7 @@ int Startup::run(QApplication& application)
     application.setApplicationName(QStringLiteral("Tarvela"));
     application.setApplicationDisplayName(QStringLiteral("Tarvela"));
     application.setDesktopFileName(QStringLiteral("tarvela"));
+    OwnerActivation::install(application);
     QtUi ui;
     TData data(ui, takeProgramDirectory(arguments_));
     const bool goOn = createData(data, ui);

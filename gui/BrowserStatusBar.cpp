@@ -36,7 +36,9 @@ BrowserStatusBar::BrowserStatusBar(QWidget* parent) : QStatusBar(parent)
 void BrowserStatusBar::tick()
 {
     const QDateTime now = QDateTime::currentDateTime();
-    clock_->setText(now.toString("dd.MM.yyyy") + " " + QLocale().toString(now.time(), QLocale::LongFormat));
+    // Qt's long time format names the time zone; the clock shows the time only.
+    const QString timeFormat = QLocale().timeFormat(QLocale::LongFormat).remove(QLatin1Char('t')).trimmed();
+    clock_->setText(now.toString("dd.MM.yyyy") + " " + now.time().toString(timeFormat));
 }
 
 } // namespace tarvela

@@ -38,6 +38,21 @@ int defaultWidth(const QFontMetrics& metrics, const DbfTable& table, const Brows
     return std::max(content, metrics.horizontalAdvance(column.title)) + 10;
 }
 
+// Given widths were drawn for a smaller font: the title, a short code (a
+// payment type, a salesman) and an amount below a million must still fit.
+int givenWidth(const QFontMetrics& metrics, const DbfTable& table, const BrowserColumn& column)
+{
+    constexpr int kLongestCode = 5;
+    const LayoutField* field = table.layout() ? table.layout()->find(column.field) : nullptr;
+    QString sample = column.title;
+    if (field != nullptr && field->kind == FieldKind::Character && field->width <= kLongestCode)
+        sample = QString(field->width, QLatin1Char('W'));
+    else if (field != nullptr && field->kind == FieldKind::Float && !field->format.empty())
+        sample = QStringLiteral("000 000,00");
+    const int least = std::max(metrics.horizontalAdvance(sample), metrics.horizontalAdvance(column.title)) + 10;
+    return std::max(column.width, least);
+}
+
 } // namespace
 
 TableBrowser::TableBrowser(QWidget* parent, Ui& ui, DbfTable& table, std::vector<BrowserColumn> columns,
@@ -67,7 +82,8 @@ TableBrowser::TableBrowser(QWidget* parent, Ui& ui, DbfTable& table, std::vector
     view_->horizontalHeader()->setHighlightSections(false);
     const auto& shown = model_->columns();
     for (std::size_t i = 0; i < shown.size(); ++i) {
-        const int width = shown[i].width > 0 ? shown[i].width : defaultWidth(view_->fontMetrics(), table, shown[i]);
+        const int width = shown[i].width > 0 ? givenWidth(view_->fontMetrics(), table, shown[i])
+                                             : defaultWidth(view_->fontMetrics(), table, shown[i]);
         view_->setColumnWidth(static_cast<int>(i), width);
     }
     scrollBar_->setTracking(false);

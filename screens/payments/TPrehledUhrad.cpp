@@ -5,8 +5,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "data/company/TData.h"
 #include "data/documents/DocumentRows.h"
@@ -73,13 +75,24 @@ TPrehledUhrad::TPrehledUhrad(QWidget* owner, TData& data, DbfTable& header, Paym
     panel->addStretch();
     layout->addLayout(panel);
     layout->addWidget(browser_);
-    setFixedSize(258, 140 + menu->sizeHint().height());
+    setFixedSize(std::max(258, widthShowingAmounts()), 140 + menu->sizeHint().height());
 
     addShortcut(Qt::Key_F2, &TPrehledUhrad::newPayment);
     addShortcut(Qt::Key_F4, &TPrehledUhrad::changePayment);
     addShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete), &TPrehledUhrad::deletePayment);
     browser_->first();
     browser_->setFocus();
+}
+
+// Wide enough for the statement, date, type and amount in this font, which
+// is wider than the one the list was drawn for.
+int TPrehledUhrad::widthShowingAmounts() const
+{
+    const QTableView& view = browser_->view();
+    int columns = 0;
+    for (int column = 0; column < 4; ++column)
+        columns += view.columnWidth(column);
+    return columns + 2 * view.frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
 }
 
 void TPrehledUhrad::addShortcut(const QKeySequence& keys, void (TPrehledUhrad::*command)())

@@ -37,6 +37,7 @@ private:
     // the row was stored.
     bool editInForm();
     void updateHeader();
+    int widthShowingAmounts() const;
     void addShortcut(const QKeySequence& keys, void (TPrehledUhrad::*command)());
 
     TData& data_;

@@ -92,7 +92,8 @@ void TUhradaForm::pickType()
 }
 
 // Every field is written before the dialog closes; the first that does not
-// take its value keeps the dialog open with the field's message.
+// take its value, or an amount of nothing, keeps the dialog open with a
+// message.
 void TUhradaForm::write()
 {
     if (!type_->validate()) {
@@ -112,6 +113,13 @@ void TUhradaForm::write()
             edit->setFocus(Qt::OtherFocusReason);
             return;
         }
+    }
+    // Judged on the stored value, so that an amount the field rounds to
+    // nothing is refused too: a payment of nothing only moves the paid date.
+    if (data_.Vypisy.asFloat("VYP_HOD") == 0) {
+        data_.ui().showMessage("Zadejte hrazenou částku.");
+        amount_->setFocus(Qt::OtherFocusReason);
+        return;
     }
     accept();
 }

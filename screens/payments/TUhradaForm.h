@@ -1,8 +1,9 @@
 // The payment dialog: type (with the payment-type lookup), statement number,
 // statement date and amount of the payment row Vypisy is inserting or
 // editing. "Zapiš" writes the four fields into the row and closes with OK;
-// a value that is no value of its field, or does not fit it, is refused
-// with a message and the dialog stays open. The opener posts or cancels.
+// a value that is no value of its field, or does not fit it, and an empty
+// or zero amount are refused with a message and the dialog stays open. The
+// opener posts or cancels.
 #pragma once
 
 #include <QDialog>

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 
 #include "ShellModalWatcher.h"
@@ -18,6 +19,7 @@
 #include "data/table/ScopedTableOpen.h"
 #include "gui/TableBrowser.h"
 #include "screens/payments/PaymentDefaults.h"
+#include "screens/payments/TPrehledTypPlateb.h"
 #include "screens/payments/TPrehledUhrad.h"
 #include "screens/payments/TUhradaForm.h"
 #include "support/CompanyFixture.h"
@@ -99,12 +101,64 @@ protected:
         });
     }
 
+    // The one payment row of F00012 as another program reads it.
+    struct Payment {
+        std::string type;
+        std::string statement;
+        double amount;
+    };
+    std::optional<Payment> storedPayment()
+    {
+        DbfTable other;
+        other.setDirectory(data().Vypisy.directory());
+        other.setTableName(data().Vypisy.tableName());
+        other.open();
+        if (!other.locate({"VYP_DO1"}, {FieldValue(std::string("F00012"))}))
+            return std::nullopt;
+        return Payment{other.asString("VYP_TYP"), other.asString("VYP_DO2"), other.asFloat("VYP_HOD")};
+    }
+
     CompanyFixture company;
     PaymentDefaults defaults;
     std::optional<ScopedTableOpen> invoices;
     std::optional<ScopedTableOpen> payments;
     std::optional<TPrehledUhrad> list;
 };
+
+// Runs `act` once a modal window of kind T is shown. Each poll is a timer of
+// its own, so polling goes on inside the modal loops that `act` starts.
+template <class T>
+void whenShown(std::function<void(T&)> act)
+{
+    QTimer::singleShot(15, [act] {
+        auto* window = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (window == nullptr || !window->isVisible())
+            return whenShown<T>(act);
+        act(*window);
+    });
+}
+
+// Keys as the keyboard delivers them: to the focused control of the active
+// window, after a user's short pause; false when no control has the keyboard.
+bool typeKeys(const QString& text)
+{
+    QTest::qWait(30);
+    QWidget* target = QApplication::focusWidget();
+    if (target == nullptr)
+        return false;
+    QTest::keyClicks(target, text);
+    return true;
+}
+
+bool pressKey(Qt::Key key)
+{
+    QTest::qWait(30);
+    QWidget* target = QApplication::focusWidget();
+    if (target == nullptr)
+        return false;
+    QTest::keyClick(target, key);
+    return true;
+}
 
 } // namespace
 
@@ -184,4 +238,47 @@ TEST_F(PaymentsList, AnAmountThatDoesNotFitIsRefusedAndNothingIsWritten)
     EXPECT_NE(company.ui.messages.back().find("VYP_HOD"), std::string::npos);
     EXPECT_EQ(rows(), 0);
     EXPECT_DOUBLE_EQ(header().paidSum, 0);
+}
+
+TEST_F(PaymentsList, APaymentWithoutAnAmountIsRefused)
+{
+    // The last rounds to nothing in the field, whatever its decimals.
+    for (const QString amount : {"", "0", "0,00001"}) {
+        int visits = 0;
+        company.ui.messages.clear();
+        {
+            auto watcher = payment("001", amount, 45010, visits);
+            press(Qt::Key_F2);
+        }
+        EXPECT_EQ(visits, 2) << "the dialog stayed open for '" << amount.toStdString() << "'";
+        ASSERT_EQ(company.ui.messages.size(), 1u);
+        EXPECT_EQ(company.ui.messages.back(), "Zadejte hrazenou částku.");
+    }
+    EXPECT_EQ(rows(), 0);
+    EXPECT_FALSE(storedPayment().has_value());
+}
+
+TEST_F(PaymentsList, KeysTypedAfterTheTypeListReachTheNextFields)
+{
+    int lists = 0;
+    bool keyboardKept = false;
+    whenShown<TUhradaForm>([&](TUhradaForm& form) {
+        whenShown<TPrehledTypPlateb>([&](TPrehledTypPlateb&) {
+            ++lists;
+            pressKey(Qt::Key_Return);
+        });
+        keyboardKept = typeKeys("XY") && pressKey(Qt::Key_Return) && typeKeys("V123") && pressKey(Qt::Key_Return)
+            && pressKey(Qt::Key_Return) && typeKeys("400") && pressKey(Qt::Key_Return) && pressKey(Qt::Key_Space);
+        if (form.isVisible())
+            form.reject();
+    });
+    press(Qt::Key_F2);
+    EXPECT_EQ(lists, 1) << "the unknown type offered the type list";
+    EXPECT_TRUE(keyboardKept) << "the payment dialog has the keyboard again after the list";
+    const auto payment = storedPayment();
+    ASSERT_TRUE(payment.has_value());
+    EXPECT_EQ(payment->type, "001");
+    EXPECT_EQ(payment->statement, "V123");
+    EXPECT_DOUBLE_EQ(payment->amount, 400);
+    EXPECT_DOUBLE_EQ(header().paidSum, 400);
 }
