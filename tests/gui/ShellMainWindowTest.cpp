@@ -7,7 +7,7 @@
 
 #include "ShellModalWatcher.h"
 #include "app/TZakladni.h"
-#include "app/UserRights.h"
+#include "data/rights/UserRights.h"
 #include "gui/WindowPlacement.h"
 #include "screens/reports/TSesProvizeForm.h"
 #include "controls/TEditOrvo.h"
