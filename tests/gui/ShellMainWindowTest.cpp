@@ -82,6 +82,14 @@ TEST(ShellMainWindow, ReportDialogsOpenAtTheirOffsetsAndTitles)
     EXPECT_EQ(salesmen.title, "Přehled obchodních zástupců");
     EXPECT_EQ(salesmen.offset, QPoint(70, 30));
     EXPECT_FALSE(data.Obchodnici.isOpen());
+    const auto users = openFromMenu(window, "Přehled uživatelů");
+    EXPECT_EQ(users.title, "Přehled uživatelů");
+    EXPECT_EQ(users.offset, QPoint(210, 40));
+    EXPECT_EQ(openFromMenu(window, "Přehled skupin uživatelů").offset, QPoint(210, 40));
+    EXPECT_FALSE(data.Uzivatele.isOpen() || data.UzivSkup.isOpen());
+    const auto devices = openFromMenu(window, "Nastavení zařízení");
+    EXPECT_EQ(devices.title, "Nastavení systémových parametrů");
+    EXPECT_EQ(devices.offset, QPoint(100, 30));
 }
 
 TEST(ShellMainWindow, CommandsNotYetAvailableSayIt)
