@@ -38,7 +38,7 @@ TPrehledPravUzi::TPrehledPravUzi(QWidget* owner, TData& data, UserRights& rights
     change->setEnabled(rights_.mayChange());
     panel_->addShortcut(Qt::Key_Delete, [this] { deriveFromGroup(); });
     showRows({});
-    grid_->setColumnWidth(0, 250);
+    grid_->setColumnWidth(0, 225);
     grid_->setColumnWidth(1, 70);
     grid_->setFocus();
 }

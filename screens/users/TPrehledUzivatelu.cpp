@@ -32,10 +32,9 @@ TPrehledUzivatelu::TPrehledUzivatelu(QWidget* owner, TData& data, UserRights& ri
     change->setEnabled(manages);
     add->setEnabled(manages);
     grid().setColumnWidth(0, 32);
-    grid().setColumnWidth(1, 40);
+    grid().setColumnWidth(1, 36);
     grid().setColumnWidth(2, 183);
-    grid().setColumnWidth(3, 80);
-    grid().setColumnWidth(4, 64);
+    grid().setColumnWidth(3, 64);
 }
 
 bool TPrehledUzivatelu::runForm(bool isNew)
