@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "app/CurrentUser.h"
+#include "data/rights/CurrentUser.h"
 #include "platform/Date.h"
 
 namespace tarvela {

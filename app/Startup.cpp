@@ -9,7 +9,7 @@
 #include "gui/QtUi.h"
 #include "app/TLoginForm.h"
 #include "app/TZakladni.h"
-#include "app/UserRights.h"
+#include "data/rights/UserRights.h"
 #include "commission/TDataSestavy.h"
 #include "report/render_qt/QtReportDevices.h"
 #include "controls/TEditOrvo.h"
@@ -72,8 +72,8 @@ bool Startup::createData(TData& data, QtUi& ui)
 
 int Startup::run(QApplication& application)
 {
+    // The name only: a display name would be appended to every window title.
     application.setApplicationName(QStringLiteral("Tarvela"));
-    application.setApplicationDisplayName(QStringLiteral("Tarvela"));
     application.setDesktopFileName(QStringLiteral("tarvela"));
     OwnerActivation::install(application);
     QtUi ui;

@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "app/CurrentUser.h"
+#include "data/rights/CurrentUser.h"
 
 class QApplication;
 

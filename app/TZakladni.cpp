@@ -17,12 +17,16 @@
 #include "app/SingleInstance.h"
 #include "app/StatusPanes.h"
 #include "app/ToolbarPictures.h"
-#include "app/UserRights.h"
+#include "data/rights/UserRights.h"
 #include "gui/WindowPlacement.h"
 #include "data/company/TData.h"
 #include "data/table/ScopedTableOpen.h"
 #include "platform/FileNames.h"
+#include "report/render_qt/InstalledPrinters.h"
 #include "screens/salesmen/TPrehledObchZas.h"
+#include "screens/settings/TSystemNastaveni.h"
+#include "screens/users/TPrehledSkupUziv.h"
+#include "screens/users/TPrehledUzivatelu.h"
 
 namespace tarvela {
 
@@ -32,10 +36,10 @@ const QString kDesignTitle = QStringLiteral("Tarvela 1.30");
 
 } // namespace
 
-TZakladni::TZakladni(TData& data, const UserRights& rights, ReportRuns runs)
+TZakladni::TZakladni(TData& data, UserRights& rights, ReportRuns runs)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                       | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      data_(data), panes_(new StatusPanes(*statusBar())), onTop_(nullptr),
+      data_(data), rights_(rights), panes_(new StatusPanes(*statusBar())), onTop_(nullptr),
       reports_(new ReportCommands(*this, data, std::move(runs)))
 {
     setWindowTitle(kDesignTitle);
@@ -120,11 +124,11 @@ void TZakladni::buildMenu()
     QMenu* codeLists = settings->addMenu(QStringLiteral("Číselníky"));
     addCommand(*codeLists, QStringLiteral("Obchodní zástupci"), [this] { salesmenList(); });
     QMenu* users = settings->addMenu(QStringLiteral("Uživatelé"));
-    addCommand(*users, QStringLiteral("Přehled uživatelů"), [this] { notAvailable(); });
-    addCommand(*users, QStringLiteral("Přehled skupin uživatelů"), [this] { notAvailable(); });
+    addCommand(*users, QStringLiteral("Přehled uživatelů"), [this] { usersList(); });
+    addCommand(*users, QStringLiteral("Přehled skupin uživatelů"), [this] { groupsList(); });
     QMenu* service = settings->addMenu(QStringLiteral("Servis"));
     addCommand(*service, QStringLiteral("Indexace souborů"), [this] { reindex(); });
-    addCommand(*service, QStringLiteral("Nastavení zařízení"), [this] { notAvailable(); });
+    addCommand(*service, QStringLiteral("Nastavení zařízení"), [this] { deviceSettings(); });
 
     QAction* end = menuBar()->addAction(QStringLiteral("Konec"));
     connect(end, &QAction::triggered, this, &QWidget::close);
@@ -187,6 +191,29 @@ void TZakladni::stockMovements()
     TPrehledPohybu browser(this, data_);
     placeAt(browser, *this, 30, 40);
     browser.exec();
+}
+
+void TZakladni::usersList()
+{
+    ScopedTableOpen users(data_.Uzivatele);
+    TPrehledUzivatelu list(this, data_, rights_);
+    placeAt(list, *this, 210, 40);
+    list.exec();
+}
+
+void TZakladni::groupsList()
+{
+    ScopedTableOpen groups(data_.UzivSkup);
+    TPrehledSkupUziv list(this, data_, rights_);
+    placeAt(list, *this, 210, 40);
+    list.exec();
+}
+
+void TZakladni::deviceSettings()
+{
+    TSystemNastaveni dialog(this, data_, SystemPrinters());
+    placeAt(dialog, *this, 100, 30);
+    dialog.exec();
 }
 
 void TZakladni::moveEvent(QMoveEvent* event)

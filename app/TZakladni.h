@@ -24,7 +24,7 @@ class UserRights;
 class TZakladni : public QMainWindow {
     Q_OBJECT
 public:
-    TZakladni(TData& data, const UserRights& rights, ReportRuns runs);
+    TZakladni(TData& data, UserRights& rights, ReportRuns runs);
     ~TZakladni() override;
 
     // Runs the guard; true when this copy handed over to a running one and
@@ -39,6 +39,9 @@ public:
     void salesmenList();
     void FakturyShow();
     void stockMovements();
+    void usersList();
+    void groupsList();
+    void deviceSettings();
 
 protected:
     void moveEvent(QMoveEvent* event) override;
@@ -54,6 +57,7 @@ private:
     QAction* addCommand(QMenu& menu, const QString& caption, const std::function<void()>& command);
 
     TData& data_;
+    UserRights& rights_;
     StatusPanes* panes_;
     AlwaysOnTop* onTop_;
     ReportCommands* reports_;

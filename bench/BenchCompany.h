@@ -1,6 +1,7 @@
 // The demo company the benchmarks run on: TARVELA_BENCH_COMPANY names a
 // folder made by tarvela-demo; without it one is made with tarvela-demo
-// --scale TARVELA_BENCH_SCALE (default 100) in the temporary folder, once.
+// --scale TARVELA_BENCH_SCALE (default 100) --anomalies in the temporary
+// folder, once. The anomalies keep the missing-group path in the figures.
 #pragma once
 
 #include <cstdlib>
@@ -24,11 +25,11 @@ inline std::filesystem::path companyFolder()
     if (!given.empty())
         return given;
     const std::string scale = environment("TARVELA_BENCH_SCALE", "100");
-    const fs::path folder = fs::temp_directory_path() / ("tarvela-bench-scale-" + scale);
+    const fs::path folder = fs::temp_directory_path() / ("tarvela-bench-scale-" + scale + "-anomalies");
     if (fs::exists(folder / "Merkan.ini"))
         return folder;
     const fs::path demo = fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "tools" / "tarvela-demo";
-    const std::string command = demo.string() + " " + folder.string() + " --scale " + scale;
+    const std::string command = demo.string() + " " + folder.string() + " --scale " + scale + " --anomalies";
     std::cerr << "Creating the demo company: " << command << "\n";
     if (std::system(command.c_str()) != 0)
         throw std::runtime_error("tarvela-demo failed");

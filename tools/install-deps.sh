@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev libgl-dev
   fonts-liberation2 poppler-utils
   python3-dbfread python3-xlrd libdbd-xbase-perl
-  xvfb xauth
+  xvfb xauth x11-utils
   dpkg-dev file desktop-file-utils groff-base
 )
 

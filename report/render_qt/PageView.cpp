@@ -32,6 +32,19 @@ QSizeF PageView::pageSizeAt(const Page& page, int zoomPercent) const
     return QSizeF(page.widthCm * scale, page.heightCm * scale);
 }
 
+void PageView::setHighlight(const QRectF& boxCm)
+{
+    highlight_ = boxCm;
+    update();
+}
+
+QRectF PageView::toWidget(const QRectF& boxCm) const
+{
+    const double scale = pixelsPerCm() * zoom_ / 100.0;
+    return QRectF(kPaperMargin + boxCm.x() * scale, kPaperMargin + boxCm.y() * scale, boxCm.width() * scale,
+                  boxCm.height() * scale);
+}
+
 void PageView::paintEvent(QPaintEvent*)
 {
     if (!page_)
@@ -42,6 +55,11 @@ void PageView::paintEvent(QPaintEvent*)
     painter.setPen(Qt::black);
     painter.drawRect(paper.adjusted(-1, -1, 0, 0));
     renderPage(painter, *page_, paper);
+    if (!highlight_.isEmpty()) {
+        painter.setPen(QColor(230, 120, 0));
+        painter.setBrush(QColor(255, 200, 0, 110));
+        painter.drawRect(toWidget(highlight_));
+    }
 }
 
 } // namespace tarvela

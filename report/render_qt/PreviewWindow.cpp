@@ -16,6 +16,7 @@
 #include "report/HtmlWriter.h"
 #include "report/PageSnapshot.h"
 #include "report/ReportTexts.h"
+#include "report/render_qt/FindBar.h"
 #include "report/render_qt/PageView.h"
 #include "report/render_qt/PdfWriter.h"
 #include "report/render_qt/ReportPrinter.h"
@@ -33,6 +34,15 @@ PreviewWindow::PreviewWindow(ReportDocument document, int printerIndex, Ui* ui, 
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     buildToolBar();
+    find_ = new FindBar(this);
+    layout->addWidget(find_);
+    connect(find_, &FindBar::searchChanged, this, &PreviewWindow::searchAgain);
+    connect(find_, &FindBar::nextWanted, this, [this] { findNext(1); });
+    connect(find_, &FindBar::closed, this, [this] {
+        matches_.clear();
+        match_ = -1;
+        refresh();
+    });
     view_ = new PageView;
     scroll_ = new QScrollArea;
     scroll_->setWidget(view_);
@@ -117,6 +127,12 @@ void PreviewWindow::buildToolBar()
     bar->addWidget(zoomBox_);
     bar->addWidget(new QLabel(" % "));
     bar->addSeparator();
+    QAction* find = addCommand("find", "Hledat text v sestavě (F3)", QKeySequence(Qt::Key_F3),
+                               QStyle::SP_FileDialogContentsView, "Hledat");
+    bar->addAction(find);
+    connect(find, &QAction::triggered, this, [this] { findNext(1); });
+    QAction* findBack = addCommand("findPrevious", QString(), QKeySequence(Qt::SHIFT | Qt::Key_F3), none, "Zpět");
+    connect(findBack, &QAction::triggered, this, [this] { findNext(-1); });
     bar->addAction(addCommand("closePreview", "Ukončení prohlížeče", QKeySequence(), QStyle::SP_DialogCloseButton,
                               "Konec"));
 
@@ -180,6 +196,43 @@ void PreviewWindow::fitPage()
     setZoom(int(std::floor(std::min(fitZoom(room.width(), page.widthCm), fitZoom(room.height(), page.heightCm)))));
 }
 
+void PreviewWindow::searchAgain()
+{
+    matches_ = findInDocument(document_, find_->text().toStdString(), find_->ignoresCaseAndAccents());
+    // The first match from the page shown on.
+    const auto from = std::find_if(matches_.begin(), matches_.end(),
+                                   [this](const PageMatch& m) { return m.page + 1 >= current_; });
+    match_ = matches_.empty() ? -1 : from == matches_.end() ? 0 : int(from - matches_.begin());
+    showMatch();
+}
+
+void PreviewWindow::findNext(int direction)
+{
+    if (find_->isHidden() || find_->text().isEmpty()) {
+        find_->open();
+        return;
+    }
+    if (matches_.empty())
+        return;
+    const int count = int(matches_.size());
+    match_ = ((match_ + direction) % count + count) % count;
+    showMatch();
+}
+
+void PreviewWindow::showMatch()
+{
+    find_->showPosition(match_ + 1, int(matches_.size()));
+    if (match_ < 0) {
+        refresh();
+        return;
+    }
+    goToPage(matches_[size_t(match_)].page + 1);
+    const QRectF shown = view_->toWidget(QRectF(matches_[size_t(match_)].x, matches_[size_t(match_)].top,
+                                                matches_[size_t(match_)].width, matches_[size_t(match_)].height));
+    scroll_->ensureVisible(int(shown.center().x()), int(shown.center().y()), int(shown.width()) / 2 + 40,
+                           int(shown.height()) / 2 + 40);
+}
+
 bool PreviewWindow::openSnapshot(const QString& path)
 {
     try {
@@ -189,6 +242,8 @@ bool PreviewWindow::openSnapshot(const QString& path)
         return false;
     }
     current_ = 1;
+    matches_.clear();
+    match_ = -1;
     refresh();
     return true;
 }
@@ -242,6 +297,9 @@ void PreviewWindow::refresh()
     zoomIn_->setEnabled(zoom_ < kMaxZoom);
     zoomOut_->setEnabled(zoom_ > kMinZoom);
     view_->showPage(count ? &document_.pages[size_t(current_ - 1)] : nullptr, zoom_);
+    const bool matchHere = match_ >= 0 && matches_[size_t(match_)].page + 1 == current_;
+    const PageMatch shown = matchHere ? matches_[size_t(match_)] : PageMatch {};
+    view_->setHighlight(QRectF(shown.x, shown.top, shown.width, shown.height));
 }
 
 void PreviewWindow::showError(const std::string& text)

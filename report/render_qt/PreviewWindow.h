@@ -1,6 +1,8 @@
 // The modal preview of a generated report: pages one at a time, paging and
-// zoom commands, printing on the chosen printer, saving as PDF, HTML or page
-// snapshot and opening a saved snapshot. It owns its copy of the pages.
+// zoom commands, finding a text across all pages (F3 opens the find bar and
+// goes to the next match, Shift+F3 to the previous one), printing on the
+// chosen printer, saving as PDF, HTML or page snapshot and opening a saved
+// snapshot. It owns its copy of the pages.
 #pragma once
 
 #include <QDialog>
@@ -8,6 +10,7 @@
 
 #include "platform/Ui.h"
 #include "report/PageModel.h"
+#include "report/PageSearch.h"
 #include "report/render_qt/SaveTarget.h"
 
 class QAction;
@@ -17,6 +20,7 @@ class QSpinBox;
 
 namespace tarvela {
 
+class FindBar;
 class PageView;
 
 class PreviewWindow : public QDialog {
@@ -43,6 +47,14 @@ public:
     bool openSnapshot(const QString& path);
     bool saveReport(const SaveTarget& target);
     bool printPages();
+    // Opens the find bar, or moves to the next (+1) or previous (-1) match,
+    // round from the last page to the first and back.
+    void findNext(int direction);
+    FindBar& findBar() const { return *find_; }
+    // The match shown, from 0; -1 without one.
+    int currentMatch() const { return match_; }
+    const std::vector<PageMatch>& matches() const { return matches_; }
+    const PageView& pageView() const { return *view_; }
 
 private:
     QAction* addCommand(const QString& name, const QString& hint, const QKeySequence& shortcut,
@@ -51,6 +63,8 @@ private:
     void refresh();
     void showError(const std::string& text);
     double fitZoom(double availablePixels, double pageCm) const;
+    void searchAgain();
+    void showMatch();
 
     ReportDocument document_;
     int printerIndex_;
@@ -58,6 +72,10 @@ private:
     int current_ = 1;
     int zoom_ = 100;
 
+    std::vector<PageMatch> matches_;
+    int match_ = -1;
+
+    FindBar* find_ = nullptr;
     PageView* view_ = nullptr;
     QScrollArea* scroll_ = nullptr;
     QSpinBox* pageBox_ = nullptr;

@@ -4,7 +4,7 @@
 #include "support/CompanyFixture.h"
 #include "app/Login.h"
 #include "platform/Text.h"
-#include "app/UserRights.h"
+#include "data/rights/UserRights.h"
 
 using namespace tarvela;
 using tarvela::test::CompanyFixture;

@@ -7,7 +7,7 @@
 
 #include "ShellModalWatcher.h"
 #include "app/TZakladni.h"
-#include "app/UserRights.h"
+#include "data/rights/UserRights.h"
 #include "gui/WindowPlacement.h"
 #include "screens/reports/TSesProvizeForm.h"
 #include "controls/TEditOrvo.h"
@@ -82,6 +82,14 @@ TEST(ShellMainWindow, ReportDialogsOpenAtTheirOffsetsAndTitles)
     EXPECT_EQ(salesmen.title, "Přehled obchodních zástupců");
     EXPECT_EQ(salesmen.offset, QPoint(70, 30));
     EXPECT_FALSE(data.Obchodnici.isOpen());
+    const auto users = openFromMenu(window, "Přehled uživatelů");
+    EXPECT_EQ(users.title, "Přehled uživatelů");
+    EXPECT_EQ(users.offset, QPoint(210, 40));
+    EXPECT_EQ(openFromMenu(window, "Přehled skupin uživatelů").offset, QPoint(210, 40));
+    EXPECT_FALSE(data.Uzivatele.isOpen() || data.UzivSkup.isOpen());
+    const auto devices = openFromMenu(window, "Nastavení zařízení");
+    EXPECT_EQ(devices.title, "Nastavení systémových parametrů");
+    EXPECT_EQ(devices.offset, QPoint(100, 30));
 }
 
 TEST(ShellMainWindow, CtrlF1OpensTheInvoiceBrowserBesideTheWindow)

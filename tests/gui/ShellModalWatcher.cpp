@@ -1,5 +1,6 @@
 #include "ShellModalWatcher.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
@@ -18,7 +19,11 @@ void ShellModalWatcher::poll()
     QWidget* modal = QApplication::activeModalWidget();
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         messages << box->text();
-        box->done(QMessageBox::Ok);
+        // A click, as the static QMessageBox functions read the clicked button.
+        if (QAbstractButton* answer = box->button(QMessageBox::StandardButton(boxAnswer)))
+            answer->click();
+        else
+            box->done(boxAnswer);
         return;
     }
     auto* dialog = qobject_cast<QDialog*>(modal);

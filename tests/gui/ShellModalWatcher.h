@@ -1,8 +1,10 @@
 // Answers the modal windows that code under test opens: every message box is
-// recorded and closed with its first button; other modal dialogs are handed
-// to a callback (default: rejected). Active from construction to destruction.
+// recorded and closed with boxAnswer (OK unless a test sets another); other
+// modal dialogs are handed to a callback (default: rejected). Active from
+// construction to destruction.
 #pragma once
 
+#include <QMessageBox>
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
@@ -17,6 +19,7 @@ public:
     explicit ShellModalWatcher(std::function<void(QDialog&)> onDialog = {});
 
     QStringList messages;
+    int boxAnswer = QMessageBox::Ok;
     QStringList dialogTitles;
 
 private:

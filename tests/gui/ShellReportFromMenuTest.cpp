@@ -11,7 +11,7 @@
 
 #include "ShellModalWatcher.h"
 #include "app/TZakladni.h"
-#include "app/UserRights.h"
+#include "data/rights/UserRights.h"
 #include "commission/SettlementFixture.h"
 #include "commission/ReportRuns.h"
 #include "screens/reports/TSesProvizeForm.h"

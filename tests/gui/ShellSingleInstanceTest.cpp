@@ -5,6 +5,7 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include "ShellProgramCopy.h"
 #include "app/InstanceBlock.h"
 #include "app/Login.h"
 #include "platform/UserEnvironment.h"
@@ -14,23 +15,6 @@ using namespace tarvela;
 using tarvela::test::CompanyFixture;
 
 namespace {
-
-// The program under its own file name, so that it neither meets a running
-// copy of the user nor another test's copy.
-struct ProgramCopy {
-    std::string name = "tarvela-handover-" + std::to_string(::getpid());
-    std::filesystem::path path;
-
-    explicit ProgramCopy(const std::filesystem::path& folder) : path(folder / name)
-    {
-        std::filesystem::copy_file(std::filesystem::path(TARVELA_BUILD_DIR) / "tarvela", path);
-    }
-    ~ProgramCopy()
-    {
-        shm_unlink(perUserObjectName(name).c_str());
-        sem_unlink(perUserObjectName(name + "Sem").c_str());
-    }
-};
 
 QProcessEnvironment environmentFor(const CompanyFixture& company)
 {
@@ -51,7 +35,7 @@ TEST(ShellSingleInstance, SecondCopyHandsOverTenParametersCutTo300AndEnds)
                               {"USR_NAC", std::string("Test")}});
     company.add("Denik", {{"DEN_DAT", DateValue {today()}}});
     company.data();
-    ProgramCopy program(company.folder().path());
+    test::ShellProgramCopy program(company.folder().path());
 
     QProcess first;
     first.setProcessEnvironment(environmentFor(company));

@@ -14,11 +14,11 @@ namespace {
 
 const char* const company = "0001";
 
-// The tables the commission and the totals read, and the users table whose
-// presence the start-up checks.
+// The tables the commission and the totals read, and the users, groups and
+// rights tables (start-up checks for the users table).
 const char* const tableMembers[] = {"Faktury", "Dobropisy", "Denik", "Sortiment", "SortiSkup", "Vypisy",
                                     "FaktSlevy", "Obchodnici", "DelProv", "ProvKar", "Uzivatele",
-                                    "UziPrava", "Vlastnik", "TypPlatby"};
+                                    "UzivSkup", "UziPopPrav", "UziPrava", "Vlastnik", "TypPlatby"};
 
 std::vector<FieldDescriptor> descriptorsOf(const TableLayout& layout)
 {

@@ -23,7 +23,7 @@ protected:
     {
         dir_ = std::make_unique<test::TempDir>();
         const std::string tool = std::string(TARVELA_BUILD_DIR) + "/tools/tarvela-demo";
-        ASSERT_EQ(std::system((tool + " " + dir_->str() + " --seed 11 > /dev/null").c_str()), 0);
+        ASSERT_EQ(std::system((tool + " " + dir_->str() + " --seed 11 --anomalies > /dev/null").c_str()), 0);
         data_ = std::make_unique<TData>(ui_, dir_->str() + "/", PathMapping{});
         ASSERT_TRUE(data_->DataCreate());
     }

@@ -22,8 +22,8 @@ const ToolCase kTools[] = {
     {"tarvela-dbf", "  tarvela-dbf info FILE\n", ""},
     {"tarvela-dbf", "  tarvela-dbf info FILE\n", "info a.dbf b.dbf"},
     {"tarvela-dbf", "  tarvela-dbf info FILE\n", "dump a.dbf --index"},
-    {"tarvela-demo", "tarvela-demo ADRESÁŘ [--seed N] [--scale N]\n", "--seed 0 dir"},
-    {"tarvela-demo", "tarvela-demo ADRESÁŘ [--seed N] [--scale N]\n", ""},
+    {"tarvela-demo", "tarvela-demo ADRESÁŘ [--seed N] [--scale N] [--anomalies]\n", "--seed 0 dir"},
+    {"tarvela-demo", "tarvela-demo ADRESÁŘ [--seed N] [--scale N] [--anomalies]\n", ""},
     {"tarvela-report", "REPORT: vyuctovani, nevyplacene, procenta, skupiny, souhrn, faktury, obrat, rabat\n", "souhrn --output"},
     {"tarvela-report", "REPORT: vyuctovani, nevyplacene, procenta, skupiny, souhrn, faktury, obrat, rabat\n", ""},
 };

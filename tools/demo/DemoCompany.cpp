@@ -76,7 +76,7 @@ void buildIndexes(const std::filesystem::path& directory)
 
 const char* demoUsage()
 {
-    return "Použití: tarvela-demo ADRESÁŘ [--seed N] [--scale N]\n";
+    return "Použití: tarvela-demo ADRESÁŘ [--seed N] [--scale N] [--anomalies]\n";
 }
 
 DemoOptions parseDemoOptions(const std::vector<std::string>& arguments)
@@ -90,6 +90,8 @@ DemoOptions parseDemoOptions(const std::vector<std::string>& arguments)
                 options.seed = static_cast<std::uint32_t>(parsePositive(value, 4294967295L));
             else
                 options.scale = static_cast<int>(parsePositive(value, 1000));
+        } else if (argument == "--anomalies") {
+            options.anomalies = true;
         } else if (options.directory.empty() && !argument.starts_with("--")) {
             options.directory = argument;
         } else {
@@ -111,7 +113,7 @@ void createDemoCompany(const DemoOptions& options, const std::string& logonName)
         throw Error(formatMessage("Nelze vytvořit adresář %s", data.string()) + ": " + error.message());
     writeMerkanIni(directory);
 
-    DemoModel model(data.string(), options.seed, options.scale);
+    DemoModel model(data.string(), options.seed, options.scale, options.anomalies);
     writeSalesmen(model);
     writeProductGroups(model);
     writeCommissionKindsAndPaymentTypes(model);

@@ -53,7 +53,10 @@ void writeCustomers(DemoModel& model)
         Customer customer;
         customer.id = customerId(n);
         customer.name = customerName(model, n);
-        customer.salesman = model.random.chance(0.06) ? "" : model.random.pick(model.salesmen).code;
+        const bool withoutSalesman = model.random.chance(0.06) && model.anomalies;
+        customer.salesman = model.random.pick(model.salesmen).code;
+        if (withoutSalesman)
+            customer.salesman.clear();
         customer.dueDays = model.random.pick(std::vector<int>{7, 14, 14, 30, 30, 60});
         customer.branches = {""};
         const std::string town = model.random.pick(kTowns);

@@ -7,9 +7,10 @@ namespace tarvela::demo {
 
 // Documents from the autumn of 2006 to the end of 2007, so that the group
 // valid before 2007 matters for part of them.
-DemoModel::DemoModel(std::string directory, std::uint32_t seed, int scaleFactor)
+DemoModel::DemoModel(std::string directory, std::uint32_t seed, int scaleFactor, bool withAnomalies)
     : dataDirectory(std::move(directory)),
       scale(scaleFactor),
+      anomalies(withAnomalies),
       random(seed),
       firstDay(toDayNumber({2006, 10, 1})),
       lastDay(toDayNumber({2007, 12, 31})),

@@ -50,6 +50,8 @@ struct DemoModel {
     std::string dataDirectory;
     std::string company = "0001";
     int scale = 1;
+    // Cards without a group and customers without a salesman, on purpose.
+    bool anomalies = false;
     DemoRandom random;
     DayNumber firstDay;
     DayNumber lastDay;       // the last journal day
@@ -59,7 +61,7 @@ struct DemoModel {
     std::vector<Card> cards;
     std::vector<Customer> customers;
 
-    DemoModel(std::string directory, std::uint32_t seed, int scaleFactor);
+    DemoModel(std::string directory, std::uint32_t seed, int scaleFactor, bool withAnomalies);
     CivilDate lastUpdate() const { return toCivilDate(paymentsUntil); }
     // The file base name of a table of the catalogue, e.g. "Fak0001".
     std::string fileName(const std::string& member) const;

@@ -68,14 +68,15 @@ Card makeCard(DemoModel& model, int n)
     card.price = model.random.amount(products.lowPrice, products.highPrice);
     card.cost = std::round(card.price * (0.55 + model.random.between(0, 25) / 100.0) * 100) / 100;
     card.retired = model.random.chance(0.06);
-    // Regrouped in 2007: some cards came from a group that no longer exists,
-    // a few had no group before, a few have none now.
+    // Regrouped in 2007: some cards came from a group that was cancelled
+    // then. With the anomalies a few had no group before and a few have none
+    // now; the draws are made either way, so the rest of the data stays.
     card.oldGroup = card.group;
     if (model.random.chance(0.12))
         card.oldGroup = "ZRU";
-    else if (model.random.chance(0.03))
+    else if (model.random.chance(0.03) && model.anomalies)
         card.oldGroup.clear();
-    if (model.random.chance(0.03))
+    if (model.random.chance(0.03) && model.anomalies)
         card.group.clear();
     card.variants = {""};
     if (model.random.chance(0.15)) {

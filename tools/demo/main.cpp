@@ -1,4 +1,4 @@
-// tarvela-demo DIR [--seed N] [--scale N]: writes DIR/Merkan.ini and a demo
+// tarvela-demo DIR [--seed N] [--scale N] [--anomalies]: writes DIR/Merkan.ini and a demo
 // company in DIR/data, then builds the index files of every table.
 #include <iostream>
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/CurrentUser.h"
+#include "data/rights/CurrentUser.h"
 
 namespace tarvela {
 
@@ -23,13 +23,12 @@ public:
     bool HasRight(const std::string& taskCode);
 
 private:
-    void openRights();
-    // The row's answer, or nothing when there is no row for the code.
-    std::string rightsIndexFile() const;
-    int findStatus(const std::string& taskCode, const std::string& code, bool& found);
-
     TData& data_;
     CurrentUser user_;
 };
+
+// The answer for a user or group code and the group code beside it (the
+// same code twice for a group): the code's own row, then the group's row.
+bool rightOf(TData& data, const std::string& taskCode, const std::string& code, const std::string& group);
 
 } // namespace tarvela

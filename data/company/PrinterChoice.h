@@ -1,0 +1,13 @@
+// Stores the chosen main and receipt printers by their positions in the list
+// of installed printers: in the owner record (VLA_PR1, VLA_PR2), in the data
+// module and in Merkan.ini. The owner record is written under its lock.
+#pragma once
+
+namespace tarvela {
+
+class TData;
+
+// False when the owner record stayed locked; nothing is changed then.
+bool storePrinterChoice(TData& data, int mainPrinter, int receiptPrinter);
+
+} // namespace tarvela
