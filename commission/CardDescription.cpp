@@ -1,5 +1,6 @@
 #include "commission/CardDescription.h"
 
+#include "data/documents/CardGroupField.h"
 #include "data/table/DbfTable.h"
 
 namespace tarvela {
@@ -8,9 +9,7 @@ CardDescription describeCard(DbfTable& sortiment, const std::string& card, DayNu
 {
     if (!sortiment.seek(card, true))
         return {false, "Sortiment " + card, "000"};
-    static const DayNumber groupsChanged = toDayNumber({2007, 1, 1});
-    const char* groupField = documentDate < groupsChanged ? "SOR_SKO" : "SOR_SKU";
-    return {true, sortiment.asString("SOR_NAC"), sortiment.asString(groupField)};
+    return {true, sortiment.asString("SOR_NAC"), sortiment.asString(cardGroupField(documentDate))};
 }
 
 } // namespace tarvela

@@ -1,13 +1,16 @@
 // Product cards of Sortiment without a product group: SOR_SKU blank or not a
-// group of SortiSkup. The commission of their items cannot be rated.
+// group of SortiSkup, or, for a card on a document issued before the 2007
+// regrouping, the same of its old group SOR_SKO. The commission of their
+// items cannot be rated.
 #pragma once
 
 #include "data/verify/Finding.h"
 
 namespace tarvela {
 
+class CompanyBooks;
 class TData;
 
-Findings checkCardGroups(TData& data);
+Findings checkCardGroups(TData& data, const CompanyBooks& books);
 
 } // namespace tarvela

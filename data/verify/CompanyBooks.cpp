@@ -12,7 +12,8 @@ namespace {
 StoredHeader readHeader(const DbfTable& table, int kind)
 {
     StoredHeader header{table.asString("HLA_DO1"), kind, table.tableName(), table.asString("HLA_OBC"),
-                        {}, table.asBool("HLA_PLA"), table.asFloat("HLA_BPL"), table.asDate("HLA_BDP")};
+                        table.asDate("HLA_DVS"), {}, table.asBool("HLA_PLA"), table.asFloat("HLA_BPL"),
+                        table.asDate("HLA_BDP")};
     for (const TotalField& field : kHeaderTotalFields)
         header.totals.*field.member = table.asFloat(field.name);
     return header;

@@ -23,6 +23,7 @@ struct StoredHeader {
     int kind = kInvoiceKind;
     std::string file;      // the header table's file name
     std::string salesman;  // HLA_OBC
+    DayNumber issueDate = 0;  // HLA_DVS
     DocumentTotals totals; // as stored; discountsOutsideVat is HLA_SBD
     bool paid = false;     // HLA_PLA
     double paidSum = 0;    // HLA_BPL

@@ -31,8 +31,8 @@ Findings checkCompany(TData& data)
         append(findings, checkRowsWithoutDocument(books));
         append(findings, checkSplitShares(books));
         append(findings, checkSalesmenExist(books));
+        append(findings, checkCardGroups(data, books));
     }
-    append(findings, checkCardGroups(data));
     append(findings, checkCompanyIndexes(data.settings()));
     return findings;
 }

@@ -30,10 +30,14 @@ Findings checkSplitRows(const CompanyBooks& books)
 Findings checkSalesmenExist(const CompanyBooks& books)
 {
     Findings findings;
-    for (const StoredHeader& header : books.headers)
-        if (!header.salesman.empty() && !books.isSalesman(header.salesman))
+    for (const StoredHeader& header : books.headers) {
+        if (header.salesman.empty())
+            findings.push_back({FindingKind::UnknownSalesman, header.file, header.number,
+                                "HLA_OBC is blank: nobody earns its commission"});
+        else if (!books.isSalesman(header.salesman))
             findings.push_back({FindingKind::UnknownSalesman, header.file, header.number,
                                 notASalesman(books, "HLA_OBC", header.salesman)});
+    }
     const Findings splitRows = checkSplitRows(books);
     findings.insert(findings.end(), splitRows.begin(), splitRows.end());
     return findings;

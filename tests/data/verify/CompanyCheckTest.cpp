@@ -26,8 +26,8 @@ void fillCompany(CompanyFixture& company)
     company.addSalesman("A", 10, 1);
     company.addSalesman("B", 10, 1);
     company.addGroup("G1", 5);
-    company.addCard("K1", "Karta 1", "G1");
-    company.addCard("K2", "Karta 2", "G1");
+    company.addCard("K1", "Karta 1", "G1", "G1");
+    company.addCard("K2", "Karta 2", "G1", "G1");
     company.addCommissionCard("A", "K1", 3);
     for (const char* number : {"F10", "F20", "F30", "F40", "F50"})
         company.addInvoiceHeader(number, number == std::string("F20") || number == std::string("F40") ? "B" : "A");
