@@ -23,12 +23,12 @@ void MemSchema::add(const MemField& field)
 
 bool MemSchema::has(const std::string& name) const
 {
-    return byName_.count(upperAscii(name)) != 0;
+    return findUpperCaseKey(byName_, name) != byName_.end();
 }
 
 std::size_t MemSchema::indexOf(const std::string& name) const
 {
-    const auto found = byName_.find(upperAscii(name));
+    const auto found = findUpperCaseKey(byName_, name);
     if (found == byName_.end())
         throw Error(formatMessage("Field '%s' not found", name));
     return found->second;

@@ -51,7 +51,7 @@ double parseNumberText(const std::string& text)
 const FieldDescriptor& DbfTable::fieldNamed(const std::string& name) const
 {
     requireIdle();
-    const auto found = cursor_->fieldIndex.find(upperAscii(name));
+    const auto found = findUpperCaseKey(cursor_->fieldIndex, name);
     if (found == cursor_->fieldIndex.end())
         throw Error(formatMessage("Field '%s' not found", name));
     return file_->fields()[found->second];
@@ -64,7 +64,7 @@ std::string_view DbfTable::rawField(const FieldDescriptor& field) const
 
 bool DbfTable::hasField(const std::string& name) const
 {
-    return isOpen() && cursor_->fieldIndex.contains(upperAscii(name));
+    return isOpen() && findUpperCaseKey(cursor_->fieldIndex, name) != cursor_->fieldIndex.end();
 }
 
 const std::vector<FieldDescriptor>& DbfTable::fields() const
