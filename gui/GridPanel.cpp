@@ -1,4 +1,5 @@
 #include "gui/GridPanel.h"
+#include "gui/CommandButton.h"
 
 #include <QDialog>
 #include <QHBoxLayout>
@@ -19,12 +20,7 @@ GridPanel::GridPanel(QDialog& window, QTableView& grid, std::initializer_list<Gr
     panel_->setContentsMargins(4, 4, 4, 4);
     for (const GridStep step : navigator) {
         static const char* const captions[] = {"|<", "<", ">", ">|"};
-        auto* move = new QPushButton(captions[static_cast<int>(step)], &window);
-        move->setFixedWidth(26);
-        move->setFocusPolicy(Qt::NoFocus);
-        move->setAutoDefault(false);
-        panel_->addWidget(move);
-        QObject::connect(move, &QPushButton::clicked, &window, [&grid, step] {
+        QPushButton* move = commandButton(captions[static_cast<int>(step)], &window, [&grid, step] {
             const int last = grid.model()->rowCount() - 1;
             const int current = grid.currentIndex().row();
             const int row = step == GridStep::First ? 0
@@ -32,6 +28,8 @@ GridPanel::GridPanel(QDialog& window, QTableView& grid, std::initializer_list<Gr
                                                      : current + (step == GridStep::Next ? 1 : -1);
             grid.selectRow(std::clamp(row, 0, std::max(0, last)));
         });
+        move->setFixedWidth(26);
+        panel_->addWidget(move);
     }
     panel_->addStretch();
     layout->addLayout(panel_);
@@ -47,10 +45,7 @@ GridPanel::GridPanel(QDialog& window, QTableView& grid, std::initializer_list<Gr
 
 QPushButton* GridPanel::addCommand(const QString& caption, const QKeySequence& keys, std::function<void()> command)
 {
-    auto* added = new QPushButton(caption, &window_);
-    added->setFocusPolicy(Qt::NoFocus);
-    added->setAutoDefault(false);
-    QObject::connect(added, &QPushButton::clicked, &window_, command);
+    QPushButton* added = commandButton(caption, &window_, command);
     panel_->addWidget(added);
     addShortcut(keys, std::move(command));
     return added;

@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
+#include "gui/CommandButton.h"
 #include "gui/TableBrowser.h"
 
 namespace tarvela {
@@ -20,12 +21,9 @@ RecordNavigator::RecordNavigator(QWidget* parent, TableBrowser& browser, Buttons
     for (const auto& [caption, hint, move] : all) {
         if (buttons == Buttons::PriorNext && (move == &TableBrowser::first || move == &TableBrowser::last))
             continue;
-        auto* button = new QPushButton(caption, this);
+        QPushButton* button = commandButton(caption, this, [&browser, move = move] { (browser.*move)(); });
         button->setToolTip(hint);
         button->setFixedSize(25, 25);
-        button->setFocusPolicy(Qt::NoFocus);
-        button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, &browser, move);
         layout->addWidget(button);
     }
 }

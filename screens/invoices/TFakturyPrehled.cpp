@@ -1,8 +1,8 @@
 #include "screens/invoices/TFakturyPrehled.h"
 
+#include <QPushButton>
 #include <QHBoxLayout>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -11,6 +11,7 @@
 #include "data/table/LockRecordWithRetry.h"
 #include "data/table/ScopedTableOpen.h"
 #include "gui/BrowserStatusBar.h"
+#include "gui/CommandButton.h"
 #include "gui/NotAvailable.h"
 #include "gui/RecordNavigator.h"
 #include "gui/TableBrowser.h"
@@ -83,11 +84,7 @@ TFakturyPrehled::TFakturyPrehled(QWidget* owner, TData& data)
         {QStringLiteral("F11 Obch."), &TFakturyPrehled::supplementaryData},
         {QStringLiteral("F12 Provize"), &TFakturyPrehled::commissionItems}};
     for (const auto& [caption, command] : buttons) {
-        auto* button = new QPushButton(caption, this);
-        button->setFocusPolicy(Qt::NoFocus);
-        button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, command);
-        panel->addWidget(button);
+        panel->addWidget(commandButton(caption, this, [this, command = command] { (this->*command)(); }));
     }
     panel->addStretch();
     layout->addLayout(panel);

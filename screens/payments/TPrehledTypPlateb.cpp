@@ -1,13 +1,14 @@
 #include "screens/payments/TPrehledTypPlateb.h"
 
+#include <QPushButton>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
 
 #include "data/company/TData.h"
 #include "data/table/ScopedTableOpen.h"
+#include "gui/CommandButton.h"
 #include "gui/RecordNavigator.h"
 #include "gui/TableBrowser.h"
 #include "gui/WindowPlacement.h"
@@ -30,10 +31,7 @@ TPrehledTypPlateb::TPrehledTypPlateb(QWidget* owner, TData& data)
     panel->addWidget(new RecordNavigator(this, *browser_, RecordNavigator::Buttons::PriorNext));
     panel->addStretch();
     for (const QString& caption : {QStringLiteral("F4 Oprava"), QStringLiteral("F2 Nový")}) {
-        auto* button = new QPushButton(caption, this);
-        button->setFocusPolicy(Qt::NoFocus);
-        button->setAutoDefault(false);
-        panel->addWidget(button);
+        panel->addWidget(commandButton(caption, this));
     }
     layout->addLayout(panel);
     layout->addWidget(browser_);

@@ -1,9 +1,9 @@
 #include "screens/payments/TPrehledUhrad.h"
 
+#include <QPushButton>
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QShortcut>
 #include <QStyle>
 #include <QTableView>
@@ -14,6 +14,7 @@
 #include "data/documents/DocumentRows.h"
 #include "data/documents/PaidState.h"
 #include "data/table/LockRecordWithRetry.h"
+#include "gui/CommandButton.h"
 #include "gui/TableBrowser.h"
 #include "gui/WindowPlacement.h"
 #include "platform/Error.h"
@@ -66,11 +67,7 @@ TPrehledUhrad::TPrehledUhrad(QWidget* owner, TData& data, DbfTable& header, Paym
         {QStringLiteral("F2 Nový"), &TPrehledUhrad::newPayment},
         {QStringLiteral("F4 Oprava"), &TPrehledUhrad::changePayment}};
     for (const auto& [caption, command] : buttons) {
-        auto* button = new QPushButton(caption, this);
-        button->setFocusPolicy(Qt::NoFocus);
-        button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, command);
-        panel->addWidget(button);
+        panel->addWidget(commandButton(caption, this, [this, command = command] { (this->*command)(); }));
     }
     panel->addStretch();
     layout->addLayout(panel);
