@@ -1,8 +1,8 @@
 #include "screens/invoices/TFakturyPrehled.h"
 
-#include <QPushButton>
 #include <QHBoxLayout>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
 

@@ -1,8 +1,8 @@
 #include "screens/payments/TPrehledTypPlateb.h"
 
-#include <QPushButton>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
 

@@ -1,9 +1,9 @@
 #include "screens/payments/TPrehledUhrad.h"
 
-#include <QPushButton>
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QShortcut>
 #include <QStyle>
 #include <QTableView>
