@@ -32,9 +32,9 @@ CompanyBooks::CompanyBooks(TData& data)
       discountFile(data.FaktSlevy.tableName()), paymentFile(data.Vypisy.tableName()),
       splitFile(data.DelProv.tableName()), salesmanFile(data.Obchodnici.tableName())
 {
-    for (auto [table, kind] : {std::pair{&data.Faktury, kInvoiceKind}, std::pair{&data.Dobropisy, kCreditNoteKind}})
-        readEveryRecord(*table, [&] {
-            headers.push_back(readHeader(*table, kind));
+    for (const auto& source : {std::pair{&data.Faktury, kInvoiceKind}, std::pair{&data.Dobropisy, kCreditNoteKind}})
+        readEveryRecord(*source.first, [&] {
+            headers.push_back(readHeader(*source.first, source.second));
             headerAt_.try_emplace(headers.back().number, headers.size() - 1);
         });
 
