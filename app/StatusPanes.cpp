@@ -2,33 +2,19 @@
 
 #include <QDateTime>
 #include <QLabel>
-#include <QLocale>
 #include <QStatusBar>
 
 #include "app/LockKeyState.h"
+#include "gui/StatusPane.h"
 
 namespace tarvela {
 
-namespace {
-
-QLabel* addPane(QStatusBar& bar, int width, int stretch)
-{
-    auto* pane = new QLabel(&bar);
-    pane->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    if (width > 0)
-        pane->setFixedWidth(width);
-    bar.addWidget(pane, stretch);
-    return pane;
-}
-
-} // namespace
-
 StatusPanes::StatusPanes(QStatusBar& bar)
     : QObject(&bar),
-      user_(addPane(bar, 146, 0)),
-      caps_(addPane(bar, 45, 0)),
-      num_(addPane(bar, 45, 0)),
-      clock_(addPane(bar, 0, 1))
+      user_(addStatusPane(bar, 146)),
+      caps_(addStatusPane(bar, 45)),
+      num_(addStatusPane(bar, 45)),
+      clock_(addStatusPane(bar, 0))
 {
     bar.setFixedHeight(19);
     QFont small = bar.font();
@@ -60,8 +46,7 @@ void StatusPanes::refresh()
     const LockKeys keys = lockKeyState();
     caps_->setText(keys.capsLock ? QStringLiteral("CAPS") : QString());
     num_->setText(keys.numLock ? QStringLiteral("NUM") : QString());
-    const QDateTime now = QDateTime::currentDateTime();
-    clock_->setText(now.toString("dd.MM.yyyy") + " " + QLocale().toString(now.time(), QLocale::LongFormat));
+    clock_->setText(statusClockText(QDateTime::currentDateTime()));
 }
 
 } // namespace tarvela
