@@ -1,5 +1,6 @@
 #include "commission/ReportRuns.h"
 
+#include "commission/DocumentCommission.h"
 #include "commission/TDataSestavy.h"
 
 namespace tarvela {
@@ -18,6 +19,9 @@ ReportRuns reportRunsOf(TDataSestavy& sestavy)
     };
     runs.SesProvCel = [&sestavy](DayNumber from, DayNumber to) { sestavy.SesProvCel(from, to); };
     runs.SesNepProvObch = [&sestavy](const std::string& salesman) { sestavy.SesNepProvObch(salesman); };
+    runs.CommissionItems = [&sestavy](const DbfTable& header, DocumentKind kind) -> MemTable& {
+        return commissionItemsOf(sestavy, header, kind);
+    };
     return runs;
 }
 

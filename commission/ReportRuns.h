@@ -6,10 +6,13 @@
 #include <functional>
 #include <string>
 
+#include "commission/DocumentHeader.h"
 #include "platform/Date.h"
 
 namespace tarvela {
 
+class DbfTable;
+class MemTable;
 class TDataSestavy;
 
 struct ReportRuns {
@@ -20,6 +23,9 @@ struct ReportRuns {
     SalesmanPeriodRun SesProvObchKar;
     std::function<void(DayNumber from, DayNumber to)> SesProvCel;
     std::function<void(const std::string& salesman)> SesNepProvObch;
+    // Not a report: the commission items the document browsers show (F12),
+    // computed by the same module (commissionItemsOf).
+    std::function<MemTable&(const DbfTable& header, DocumentKind kind)> CommissionItems;
 };
 
 // The runs the report module offers, bound to it.

@@ -18,7 +18,7 @@ const char* const company = "0001";
 // presence the start-up checks.
 const char* const tableMembers[] = {"Faktury", "Dobropisy", "Denik", "Sortiment", "SortiSkup", "Vypisy",
                                     "FaktSlevy", "Obchodnici", "DelProv", "ProvKar", "Uzivatele",
-                                    "UziPrava", "Vlastnik", "TypPlatby"};
+                                    "UziPrava", "Vlastnik", "TypPlatby", "TypProvize"};
 
 std::vector<FieldDescriptor> descriptorsOf(const TableLayout& layout)
 {
