@@ -9,11 +9,11 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "gui/NotAvailable.h"
 #include "gui/WindowPlacement.h"
 #include "data/table/LockRecordWithRetry.h"
 #include "data/company/TData.h"
 #include "platform/Error.h"
+#include "screens/cards/TPrehledProvKarta.h"
 #include "screens/salesmen/TObchEditForm.h"
 #include "gui/TableRowsModel.h"
 
@@ -200,7 +200,10 @@ void TPrehledObchZas::deleteSalesman()
 
 void TPrehledObchZas::showCards()
 {
-    showNotAvailable(this);
+    if (rows_->rowCount() > 0) {
+        followGrid();
+        TPrehledProvKarta::showFor(*this, data_, data_.Obchodnici.asString("OBC_KOD"));
+    }
     grid_->setFocus();
 }
 
