@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 
 #include "controls/TDBEditOrvo.h"
 #include "data/company/TData.h"
@@ -33,9 +34,9 @@ TDelProvFormEdit::TDelProvFormEdit(QWidget* owner, TData& data)
         {QStringLiteral("Přidělení obratu v %"), turnoverShare_, "DPR_OBR", 170}};
     for (const auto& [caption, edit, field, top] : rows) {
         auto* label = new QLabel(caption, this);
-        label->setGeometry(8, top, 120, 18);
+        label->setGeometry(8, top, 128, 18);
         label->setBuddy(edit);
-        edit->setGeometry(128, top, 64, 22);
+        edit->setGeometry(136, top, 56, 22);
         edit->setColorDisable(palette().color(QPalette::Window));
         edit->bind(&data.DelProv, field);
     }
@@ -117,8 +118,10 @@ void TDelProvFormEdit::followKind(const QString& kind)
         rate_->setText(QStringLiteral("0"));
 }
 
-// The focus then moves on by the tab order: to the rate when it is
-// enabled, past it to the commission share otherwise.
+// The focus then moves to the rate when it is enabled, past it to the
+// commission share otherwise; it is moved once the focus change that ran
+// the validation is over, since that one chose its target before the rate
+// was enabled.
 void TDelProvFormEdit::validateKind(QString& text, bool& valid)
 {
     try {
@@ -127,8 +130,10 @@ void TDelProvFormEdit::validateKind(QString& text, bool& valid)
             text = chosen ? QString::fromStdString(*chosen) : QString();
             valid = chosen.has_value();
         }
-        if (valid)
+        if (valid) {
             followKind(text);
+            QTimer::singleShot(0, this, [this] { (rate_->isEnabled() ? rate_ : commissionShare_)->setFocus(); });
+        }
     } catch (const Error& error) {
         data_.ui().showMessage(error.what());
         valid = false;
