@@ -9,6 +9,7 @@
 #include "SettlementFixture.h"
 #include "commission/CommissionItemRows.h"
 #include "commission/DocumentCommission.h"
+#include "data/documents/SplitRow.h"
 #include "data/table/ScopedTableOpen.h"
 
 namespace tarvela {
@@ -68,6 +69,8 @@ protected:
         company.company.addJournalLine("F020", "K1", "300", 0, 150);
         company.company.addSplit("F020", "S1", 70, 60);
         company.company.addSplit("F020", "S2", 30, 40);
+        company.paidInvoice("F021", "S1", day(15, 3), 1000, day(20, 3));
+        company.sale("F021", "K1", 1000);
         session.emplace(company.company);
     }
 
@@ -124,6 +127,36 @@ TEST_F(CommissionItemsView, SplitRowMovesCommissionBetweenBothSalesmenReports)
     };
     EXPECT_NEAR(commissionOf("S1"), (1350 * 0.10 + 500 * 0.05) * 0.70, 0.005);
     EXPECT_NEAR(commissionOf("S2"), (1350 * 0.10 + 500 * 0.05) * 0.30, 0.005);
+}
+
+TEST_F(CommissionItemsView, NewSplitRowsChangeBothSalesmenReports)
+{
+    const auto commissionOf = [this](const std::string& salesman) {
+        session->sestavy.SesProvObch(salesman, kMarchFrom, kMarchTo);
+        double sum = 0;
+        for (const auto& line : itemLinesOf(*session, "F021"))
+            sum += number(line[8]);
+        return sum;
+    };
+    EXPECT_NEAR(commissionOf("S1"), 100, 0.005);
+    EXPECT_NEAR(commissionOf("S2"), 0, 0.005);
+
+    // Two rows as the split list writes them: preset, then changed.
+    TData& data = company.company.data();
+    {
+        ScopedTableOpen splits(data, data.DelProv, "DO1");
+        for (const auto& [salesman, share, rate] : {std::tuple{"S1", 60.0, 9.0}, std::tuple{"S2", 40.0, 0.0}}) {
+            data.DelProv.append();
+            presetSplitRow(data.DelProv, "F021");
+            data.DelProv.setString("DPR_OBC", salesman);
+            data.DelProv.setFloat("DPR_PRO", share);
+            data.DelProv.setFloat("DPR_PRS", rate);
+            settleFixedRate(data.DelProv);
+            data.DelProv.post();
+        }
+    }
+    EXPECT_NEAR(commissionOf("S1"), 60, 0.005) << "kind 001 keeps the group rate; the typed 9 % is not stored";
+    EXPECT_NEAR(commissionOf("S2"), 40, 0.005);
 }
 
 } // namespace
