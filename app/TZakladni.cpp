@@ -11,6 +11,7 @@
 
 #include "app/AlwaysOnTop.h"
 #include "gui/NotAvailable.h"
+#include "screens/credit_notes/TDobropisyPrehled.h"
 #include "screens/invoices/TFakturyPrehled.h"
 #include "screens/stock/TPrehledPohybu.h"
 #include "app/ReportCommands.h"
@@ -40,7 +41,7 @@ TZakladni::TZakladni(TData& data, UserRights& rights, ReportRuns runs)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                       | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       data_(data), rights_(rights), panes_(new StatusPanes(*statusBar())), onTop_(nullptr),
-      reports_(new ReportCommands(*this, data, std::move(runs)))
+      commissionItems_(runs.CommissionItems), reports_(new ReportCommands(*this, data, std::move(runs)))
 {
     setWindowTitle(kDesignTitle);
     buildMenu();
@@ -146,7 +147,7 @@ void TZakladni::buildToolbar()
     addToolBar(Qt::BottomToolBarArea, toolbar);
     const std::tuple<QPixmap, QString, std::function<void()>> buttons[] = {
         {invoicesPicture(), QStringLiteral("Faktury"), [this] { FakturyShow(); }},
-        {creditNotesPicture(), QString(), [this] { notAvailable(); }},
+        {creditNotesPicture(), QString(), [this] { DobropisyShow(); }},
         {salesmenPicture(), QString(), [this] { salesmenList(); }}};
     for (const auto& [picture, hint, command] : buttons) {
         QAction* action = toolbar->addAction(QIcon(picture), QString());
@@ -177,7 +178,14 @@ void TZakladni::salesmenList()
 
 void TZakladni::FakturyShow()
 {
-    TFakturyPrehled browser(this, data_);
+    TFakturyPrehled browser(this, data_, commissionItems_);
+    placeAt(browser, *this, 50, 20);
+    browser.exec();
+}
+
+void TZakladni::DobropisyShow()
+{
+    TDobropisyPrehled browser(this, data_, commissionItems_);
     placeAt(browser, *this, 50, 20);
     browser.exec();
 }

@@ -18,6 +18,8 @@ class AlwaysOnTop;
 class ReportCommands;
 class SingleInstance;
 class StatusPanes;
+class DbfTable;
+class MemTable;
 class TData;
 class UserRights;
 
@@ -38,6 +40,7 @@ public:
 
     void salesmenList();
     void FakturyShow();
+    void DobropisyShow();
     void stockMovements();
     void usersList();
     void groupsList();
@@ -60,6 +63,7 @@ private:
     UserRights& rights_;
     StatusPanes* panes_;
     AlwaysOnTop* onTop_;
+    std::function<MemTable&(const DbfTable&, DocumentKind)> commissionItems_;
     ReportCommands* reports_;
     std::unique_ptr<SingleInstance> guard_;
     bool snapping_ = false;

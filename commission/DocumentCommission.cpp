@@ -1,6 +1,7 @@
 #include "commission/DocumentCommission.h"
 
 #include "commission/TDataSestavy.h"
+#include "data/table/ScopedTableOpen.h"
 
 namespace tarvela {
 
@@ -15,6 +16,14 @@ void computeDocumentCommission(TDataSestavy& sestavy, const DocumentHeader& head
     else
         sestavy.GetDokladProKar(header.number, salesCodesOf(kind), header.issueDate, salesman,
                                 kTradeDiscountCodes, "", "");
+}
+
+MemTable& commissionItemsOf(TDataSestavy& sestavy, const DbfTable& header, DocumentKind kind)
+{
+    const DocumentHeader document = readDocumentHeader(header);
+    ScopedTableOpen splits(sestavy.data(), sestavy.data().DelProv, "DO1");
+    computeDocumentCommission(sestavy, document, kind, document.salesman, CommissionRates::ProductGroups);
+    return sestavy.DokladObsahFak;
 }
 
 } // namespace tarvela

@@ -1,6 +1,7 @@
 #include "commission/ReportRuns.h"
 
 #include "commission/ListReportTables.h"
+#include "commission/DocumentCommission.h"
 #include "commission/TDataSestavy.h"
 
 namespace tarvela {
@@ -23,6 +24,9 @@ ReportRuns reportRunsOf(TDataSestavy& sestavy)
     runs.SestProdejce = [&sestavy](const ReportRequest& request) { sestavy.SestProdejce(request); };
     runs.SestObratuOdberatelu = [&sestavy](const ReportRequest& request) { sestavy.SestObratuOdberatelu(request); };
     runs.HoldListReportTables = [&sestavy] { return std::make_shared<ListReportTables>(sestavy); };
+    runs.CommissionItems = [&sestavy](const DbfTable& header, DocumentKind kind) -> MemTable& {
+        return commissionItemsOf(sestavy, header, kind);
+    };
     return runs;
 }
 

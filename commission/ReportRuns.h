@@ -8,10 +8,13 @@
 #include <string>
 
 #include "commission/ReportRequest.h"
+#include "commission/DocumentHeader.h"
 #include "platform/Date.h"
 
 namespace tarvela {
 
+class DbfTable;
+class MemTable;
 class TDataSestavy;
 
 struct ReportRuns {
@@ -30,6 +33,9 @@ struct ReportRuns {
     // Holds the tables of the list reports (the document cursors among them)
     // until the returned handle is dropped.
     std::function<std::shared_ptr<void>()> HoldListReportTables;
+    // Not a report: the commission items the document browsers show (F12),
+    // computed by the same module (commissionItemsOf).
+    std::function<MemTable&(const DbfTable& header, DocumentKind kind)> CommissionItems;
 };
 
 // The runs the report module offers, bound to it.

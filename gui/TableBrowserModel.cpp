@@ -26,7 +26,7 @@ void TableBrowserModel::readRow(const DbfTable& table, WindowRow& row) const
 {
     row.cells.reserve(columns_.size());
     for (const BrowserColumn& column : columns_)
-        row.cells.push_back(displayText(table, column.field));
+        row.cells.push_back(column.lookup ? column.lookup(table) : displayText(table, column.field));
     const QColor colour = rowColour_ ? rowColour_(table) : QColor();
     row.mark = colour.isValid() ? static_cast<int>(colour.rgb()) : 0;
 }

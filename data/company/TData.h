@@ -62,6 +62,10 @@ public:
     void CloseSor();
     // Record number of the product card found or chosen last; 0 until then.
     std::uint32_t lastCardRecord = 0;
+    // Screen position of the document browser activated last (0, 0 until
+    // then); the product range lookup opens relative to it.
+    int lastBrowserLeft = 0;
+    int lastBrowserTop = 0;
     // Any table of the catalogue: opened with its index file and `tag`
     // active when it has one (a table found open keeps or gets its index file
     // as the sibling system's operations do), plainly otherwise; closed with
@@ -77,8 +81,11 @@ public:
     // of Merkan.ini; the commission computations never change it.
     DocumentTotals HlaHod(const std::string& document, int kind);
     // Recomputes the totals into the current record of Faktury or Dobropisy,
-    // which the caller has positioned on the document's header.
-    void OpravaHlavicky(const std::string& document, int kind);
+    // which the caller has positioned on the document's header, and then,
+    // under the same record lock, its paid sum, date and flag from Vypisy,
+    // so the flag agrees with the new total. False (after the lock message,
+    // nothing changed) when another program holds the header.
+    bool OpravaHlavicky(const std::string& document, int kind);
     void GetDoklad(const std::string& document);
     void GetDobropis(const std::string& document);
     double GetPlacenoFaktura(const std::string& document);

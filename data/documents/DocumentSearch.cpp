@@ -1,5 +1,7 @@
 #include "data/documents/DocumentSearch.h"
 
+#include <algorithm>
+
 #include "data/cdx/CzechUpper.h"
 #include "data/table/DbfTable.h"
 #include "platform/CodePage.h"
@@ -44,6 +46,21 @@ SearchKey stockSearchKey(StockSearch search, const std::string& text)
         return {"KAV", text};
     default:
         return {"DOK", text};
+    }
+}
+
+SearchKey productSearchKey(ProductSearch search, const std::string& text)
+{
+    std::string typed = trimmed(text);
+    switch (search) {
+    case ProductSearch::Name:
+        return {"NAC", oemToUtf8(cdx::upperCp852(utf8ToOem(typed)))};
+    case ProductSearch::Price:
+        std::erase(typed, ' ');
+        std::replace(typed.begin(), typed.end(), ',', '.');
+        return {"PC1", typed};
+    default:
+        return {"KAV", typed};
     }
 }
 

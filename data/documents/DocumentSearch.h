@@ -1,4 +1,4 @@
-// What the search dialogs of the document and journal browsers seek: the tag of the
+// What the search dialogs of the document, journal and product browsers seek: the tag of the
 // chosen search and the key typed, prepared as each search wants it.
 #pragma once
 
@@ -24,6 +24,12 @@ enum class StockSearch { Document, Date, Card };
 
 // The journal searches seek the text as typed, a date as "dd.mm.yyyy".
 SearchKey stockSearchKey(StockSearch search, const std::string& text);
+
+enum class ProductSearch { Name, Card, Price };
+
+// The product range searches: a name in upper case, a card number trimmed,
+// a price with either decimal separator as a number.
+SearchKey productSearchKey(ProductSearch search, const std::string& text);
 
 // Sets the search's tag and stands on the first record whose key equals or
 // follows the key; at the end of the table when there is none. The tag

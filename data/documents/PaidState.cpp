@@ -6,6 +6,13 @@
 
 namespace tarvela {
 
+void setPaidState(DbfTable& header, const PaymentStatus& status)
+{
+    header.setBool("HLA_PLA", isPaidInFull(status.paidSum, header.asFloat("HLA_CUH")));
+    header.setFloat("HLA_BPL", status.paidSum);
+    header.setDate("HLA_BDP", status.lastPaymentDate);
+}
+
 bool updatePaidState(DbfTable& header, DbfTable& payments, const std::string& document, Ui& ui)
 {
     const PaymentStatus status = sumPayments(payments, document);
@@ -13,9 +20,7 @@ bool updatePaidState(DbfTable& header, DbfTable& payments, const std::string& do
         return false;
     try {
         header.edit();
-        header.setBool("HLA_PLA", isPaidInFull(status.paidSum, header.asFloat("HLA_CUH")));
-        header.setFloat("HLA_BPL", status.paidSum);
-        header.setDate("HLA_BDP", status.lastPaymentDate);
+        setPaidState(header, status);
         header.post();
     } catch (...) {
         header.cancel();

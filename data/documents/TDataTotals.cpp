@@ -6,6 +6,8 @@
 #include "data/documents/DocumentItems.h"
 #include "data/documents/DocumentJournal.h"
 #include "data/documents/DocumentRows.h"
+#include "data/documents/PaidState.h"
+#include "data/documents/PaymentStatus.h"
 #include "data/table/LockRecordWithRetry.h"
 #include "data/table/ScopedTableOpen.h"
 #include "platform/Error.h"
@@ -116,11 +118,11 @@ DocumentTotals TData::HlaHod(const std::string& document, int kind)
     return totals;
 }
 
-void TData::OpravaHlavicky(const std::string& document, int kind)
+bool TData::OpravaHlavicky(const std::string& document, int kind)
 {
     DbfTable& header = headerTable(*this, kind);
     if (!LockRecordWithRetry(header, ui()))
-        return;
+        return false;
     try {
         header.edit();
         DokladObsah.open();
@@ -133,6 +135,9 @@ void TData::OpravaHlavicky(const std::string& document, int kind)
         header.setFloat("HLA_Z22", totals.basicBase);
         header.setFloat("HLA_D22", totals.basicVat);
         header.setFloat("HLA_D05", totals.reducedVat);
+        ScopedTableOpen payments(*this, Vypisy, "DO1");
+        Vypisy.selectTag("DO1");
+        setPaidState(header, sumPayments(Vypisy, document));
         header.post();
     } catch (...) {
         // The header keeps its old totals; nothing half-written is posted.
@@ -144,6 +149,7 @@ void TData::OpravaHlavicky(const std::string& document, int kind)
     }
     header.unlockRecord();
     DokladObsah.close();
+    return true;
 }
 
 } // namespace tarvela

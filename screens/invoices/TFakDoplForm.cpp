@@ -2,42 +2,13 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <optional>
 
 #include "controls/TDBEditOrvo.h"
 #include "data/company/TData.h"
-#include "data/table/ScopedTableOpen.h"
-#include "gui/WindowPlacement.h"
 #include "platform/Error.h"
-#include "screens/salesmen/TPrehledObchZas.h"
+#include "screens/salesmen/SalesmanLookup.h"
 
 namespace tarvela {
-
-namespace {
-
-// The salesmen list in selection mode at the dialog's position plus 40, 30,
-// on the first salesman; the chosen code, nothing when cancelled.
-std::optional<std::string> chooseSalesman(QWidget& dialog, TData& data)
-{
-    ScopedTableOpen salesmen(data.Obchodnici);
-    data.Obchodnici.first();
-    TPrehledObchZas list(&dialog, data);
-    list.setSelectionMode(true);
-    placeAt(list, dialog, 40, 30);
-    if (list.exec() != QDialog::Accepted)
-        return std::nullopt;
-    return data.Obchodnici.asString("OBC_KOD");
-}
-
-bool salesmanExists(TData& data, const std::string& code)
-{
-    if (code.size() != 3)
-        return false;
-    ScopedTableOpen salesmen(data.Obchodnici);
-    return data.Obchodnici.locate({"OBC_KOD"}, {FieldValue(code)});
-}
-
-} // namespace
 
 TFakDoplForm::TFakDoplForm(QWidget* owner, TData& data)
     : TFakDoplForm(owner, data, data.Faktury, QStringLiteral("Doplňkové údaje faktury"))

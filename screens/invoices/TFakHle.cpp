@@ -12,30 +12,48 @@
 
 namespace tarvela {
 
+TFakHle::KeyOf TFakHle::documentKeyOf(DbfTable& documents)
+{
+    return [&documents](int choice, const std::string& text) {
+        const std::string current = documents.recordNumber() != 0 ? documents.asString("HLA_DO1") : std::string();
+        return invoiceSearchKey(static_cast<InvoiceSearch>(choice), text, current);
+    };
+}
+
 TFakHle::TFakHle(QWidget* owner, TData& data)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), data_(data)
+    : TFakHle(owner, data, data.Faktury,
+              {QStringLiteral("Hledej dle čísla faktury"), QStringLiteral("Hledej název odběratele"),
+               QStringLiteral("Hledej dle čísla objednávky odběratele "), QStringLiteral("Hledej dle čísla proformy")},
+              documentKeyOf(data.Faktury))
+{
+}
+
+TFakHle::TFakHle(QWidget* owner, TData& data, DbfTable& table, const QStringList& captions, KeyOf keyOf)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      data_(data),
+      table_(table),
+      keyOf_(std::move(keyOf))
 {
     setWindowTitle(QStringLiteral("Hledej položku databáze"));
-    setFixedSize(300, 190);
-    const QString captions[] = {QStringLiteral("Hledej dle čísla faktury"), QStringLiteral("Hledej název odběratele"),
-                                QStringLiteral("Hledej dle čísla objednávky odběratele "),
-                                QStringLiteral("Hledej dle čísla proformy")};
-    for (int i = 0; i < 4; ++i) {
-        choices_[i] = new QRadioButton(captions[i], this);
+    const int count = static_cast<int>(captions.size());
+    const int textTop = 12 + 22 * count;
+    setFixedSize(300, textTop + 90);
+    for (int i = 0; i < count; ++i) {
+        choices_.push_back(new QRadioButton(captions[i], this));
         choices_[i]->setGeometry(12, 8 + 22 * i, 276, 20);
         choices_[i]->installEventFilter(this);
     }
     auto* label = new QLabel(QStringLiteral("Hledej tento text"), this);
-    label->setGeometry(12, 100, 200, 18);
+    label->setGeometry(12, textTop, 200, 18);
     text_ = new TEditOrvo(this);
-    text_->setGeometry(12, 120, 276, 22);
+    text_->setGeometry(12, textTop + 20, 276, 22);
     text_->setEnterIsTab(false);
     text_->installEventFilter(this);
     label->setBuddy(text_);
     search_ = new QPushButton(QStringLiteral("&Hledej"), this);
-    search_->setGeometry(132, 156, 75, 25);
+    search_->setGeometry(132, textTop + 56, 75, 25);
     auto* cancel = new QPushButton(QStringLiteral("Storno"), this);
-    cancel->setGeometry(213, 156, 75, 25);
+    cancel->setGeometry(213, textTop + 56, 75, 25);
     for (auto* button : {search_, cancel})
         button->setAutoDefault(false);
     connect(search_, &QPushButton::clicked, this, &TFakHle::search);
@@ -68,16 +86,18 @@ bool TFakHle::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
+int TFakHle::chosen() const
+{
+    for (std::size_t i = 0; i < choices_.size(); ++i)
+        if (choices_[i]->isChecked())
+            return static_cast<int>(i);
+    return 0;
+}
+
 void TFakHle::search()
 {
-    int chosen = 0;
-    for (int i = 0; i < 4; ++i)
-        if (choices_[i]->isChecked())
-            chosen = i;
-    DbfTable& invoices = data_.Faktury;
     try {
-        const std::string current = invoices.recordNumber() != 0 ? invoices.asString("HLA_DO1") : std::string();
-        seekNearest(invoices, invoiceSearchKey(static_cast<InvoiceSearch>(chosen), text_->text().toStdString(), current));
+        seekNearest(table_, keyOf_(chosen(), text_->text().toStdString()));
     } catch (const Error& error) {
         data_.ui().showMessage(error.what());
     }

@@ -2,15 +2,23 @@
 // number, pro-forma number) and the text to seek. "&Hledej" (or Enter in the
 // text) sets the search's tag on Faktury, seeks the nearest key and closes
 // with OK; the tag stays active, so the browser is then ordered by it.
+// TDobHle is the same search on the credit notes, TSorHle the product
+// range's search with its own choices.
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+#include "data/documents/DocumentSearch.h"
 
 class QPushButton;
 class QRadioButton;
 
 namespace tarvela {
 
+class DbfTable;
 class TData;
 class TEditOrvo;
 
@@ -24,13 +32,22 @@ public:
     QPushButton& searchButton() const { return *search_; }
 
 protected:
+    // The key sought for a choice (its index) and the text typed.
+    using KeyOf = std::function<SearchKey(int choice, const std::string& text)>;
+    TFakHle(QWidget* owner, TData& data, DbfTable& table, const QStringList& captions, KeyOf keyOf);
+    int chosen() const;
+    // The document searches: a number typed is completed from the number
+    // of the document the table stands on.
+    static KeyOf documentKeyOf(DbfTable& documents);
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void search();
 
     TData& data_;
-    QRadioButton* choices_[4];
+    DbfTable& table_;
+    KeyOf keyOf_;
+    std::vector<QRadioButton*> choices_;
     TEditOrvo* text_;
     QPushButton* search_;
 };

@@ -4,9 +4,9 @@
 
 #include "data/company/TData.h"
 #include "data/table/LockRecordWithRetry.h"
-#include "gui/NotAvailable.h"
 #include "gui/WindowPlacement.h"
 #include "platform/Error.h"
+#include "screens/cards/TPrehledProvKarta.h"
 #include "screens/salesmen/TObchEditForm.h"
 
 namespace tarvela {
@@ -66,7 +66,8 @@ void TPrehledObchZas::deleteSalesman()
 
 void TPrehledObchZas::showCards()
 {
-    showNotAvailable(this);
+    if (followGrid())
+        TPrehledProvKarta::showFor(*this, data_, data_.Obchodnici.asString("OBC_KOD"));
     grid().setFocus();
 }
 

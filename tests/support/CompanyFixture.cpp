@@ -18,7 +18,7 @@ const char* const company = "0001";
 // rights tables (start-up checks for the users table).
 const char* const tableMembers[] = {"Faktury", "Dobropisy", "Denik", "Sortiment", "SortiSkup", "Vypisy",
                                     "FaktSlevy", "Obchodnici", "DelProv", "ProvKar", "Uzivatele",
-                                    "UzivSkup", "UziPopPrav", "UziPrava", "Vlastnik", "TypPlatby"};
+                                    "UzivSkup", "UziPopPrav", "UziPrava", "Vlastnik", "TypPlatby", "TypProvize"};
 
 std::vector<FieldDescriptor> descriptorsOf(const TableLayout& layout)
 {

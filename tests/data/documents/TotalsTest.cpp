@@ -4,6 +4,7 @@
 #include "support/CompanyFixture.h"
 #include "data/documents/Rounding.h"
 #include "data/company/TData.h"
+#include "data/table/ScopedTableOpen.h"
 #include "platform/Error.h"
 
 #include <filesystem>
@@ -287,6 +288,60 @@ TEST(TotalsTables, MissingJournalIsAClearErrorAndLeavesNothingOpen)
     EXPECT_THROW(data.HlaHod("F001", kInvoiceKind), Error);
     EXPECT_FALSE(data.Sortiment.isOpen());
     EXPECT_FALSE(data.FaktSlevy.isOpen());
+}
+
+// A credit note whose items were changed behind its back: the recomputed
+// total and, under the same lock, the paid flag that follows it; with the
+// header held by another program nothing changes and the caller learns it.
+TEST(TotalsHeader, RepairFollowsChangedItemsAndKeepsThePaidFlagInStep)
+{
+    CompanyFixture company(1);
+    company.add("Dobropisy", {{"HLA_DO1", "D001"}, {"HLA_CUH", 119.0}, {"HLA_PLA", true}, {"HLA_BPL", 119.0}});
+    company.addJournalLine("D001", "K1", "008", 1, 100.00);
+    company.addJournalLine("D0011", "K1", "008", 1, 900.00);
+    company.addPayment("D001", 119.0, 46000);
+    TData& data = company.data();
+    // The shop system changes the returned value.
+    const auto changeItem = [&data](double value) {
+        ScopedTableOpen journal(data.Denik);
+        ASSERT_TRUE(data.Denik.locate({"DEN_DOK"}, {FieldValue(std::string("D001"))}));
+        ASSERT_TRUE(data.Denik.lockRecord());
+        data.Denik.edit();
+        data.Denik.setFloat("DEN_HPC", value);
+        data.Denik.post();
+        data.Denik.unlockRecord();
+    };
+    changeItem(200.00);
+    data.OpenDob(0, "DO1");
+    ASSERT_TRUE(data.Dobropisy.seek("D001"));
+    EXPECT_TRUE(data.OpravaHlavicky("D001", kCreditNoteKind));
+    data.CloseDob();
+
+    data.OpenDob(0, "DO1");
+    ASSERT_TRUE(data.Dobropisy.seek("D001"));
+    EXPECT_NEAR(data.Dobropisy.asFloat("HLA_CUH"), 238.0, 0.001);  // the row of D0011 does not count
+    EXPECT_FALSE(data.Dobropisy.asBool("HLA_PLA"));
+    EXPECT_DOUBLE_EQ(data.Dobropisy.asFloat("HLA_BPL"), 119.0);
+    EXPECT_EQ(data.Dobropisy.asDate("HLA_BDP"), 46000);
+    EXPECT_FALSE(data.Vypisy.isOpen());
+
+    DbfTable otherProgram;
+    otherProgram.setDirectory(company.dataDirectory());
+    otherProgram.setTableName("Dob0001");
+    otherProgram.open();
+    otherProgram.first();
+    ASSERT_TRUE(otherProgram.lockRecord());
+    changeItem(100.00);
+    EXPECT_FALSE(data.OpravaHlavicky("D001", kCreditNoteKind));
+    EXPECT_EQ(company.ui.messages.back().rfind("Nelze zamknout zaznam v tabulce ", 0), 0u);
+    otherProgram.unlockRecord();
+    otherProgram.close();
+    data.CloseDob();
+    data.OpenDob(0, "DO1");
+    ASSERT_TRUE(data.Dobropisy.seek("D001"));
+    EXPECT_NEAR(data.Dobropisy.asFloat("HLA_CUH"), 238.0, 0.001);
+    EXPECT_FALSE(data.Dobropisy.asBool("HLA_PLA"));
+    data.CloseDob();
 }
 
 } // namespace

@@ -1,0 +1,186 @@
+#include "screens/cards/TPrehledProvKarta.h"
+
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "data/company/TData.h"
+#include "data/documents/DocumentRows.h"
+#include "data/table/LockRecordWithRetry.h"
+#include "data/table/ScopedTableOpen.h"
+#include "gui/RecordNavigator.h"
+#include "gui/TableBrowser.h"
+#include "gui/WindowPlacement.h"
+#include "platform/Error.h"
+#include "platform/Text.h"
+#include "screens/cards/TProvizeKartaEdit.h"
+
+namespace tarvela {
+
+namespace {
+
+std::string cardNameOf(TData& data, const DbfTable& cards)
+{
+    const std::string card = withoutTrailingBlanks(cards.asString("PRK_KAR"));
+    DbfTable& range = data.Sortiment;
+    if (card.empty() || !range.isOpen() || range.activeTag() != "KAV" || !range.seek(card))
+        return {};
+    return withoutTrailingBlanks(range.asString("SOR_NAC"));
+}
+
+} // namespace
+
+TPrehledProvKarta::TPrehledProvKarta(QWidget* owner, TData& data, const std::string& salesman)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowCloseButtonHint),
+      data_(data),
+      salesman_(salesman),
+      browser_(new TableBrowser(
+          this, data.ui(), data.ProvKar,
+          {{"PRO_OBC", {}, 40},
+           {"PRK_KAR", {}, 60},
+           {"PRK_NAC", QStringLiteral("Název"), 150, [&data](const DbfTable& cards) { return cardNameOf(data, cards); }},
+           {"PRK_PRO", {}, 0}},
+          [this](const DbfTable& cards) { return sameNumber(cards.asString("PRO_OBC"), salesman_); }))
+{
+    setWindowTitle(QStringLiteral("Přehled provizí na kartu"));
+    setSizeGripEnabled(true);
+    resize(365, 211);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* panel = new QHBoxLayout;
+    panel->setContentsMargins(2, 2, 2, 2);
+    panel->addWidget(new RecordNavigator(this, *browser_));
+    panel->addStretch();
+    const std::pair<QString, void (TPrehledProvKarta::*)()> buttons[] = {
+        {QStringLiteral("F4 Oprava"), &TPrehledProvKarta::changeRow},
+        {QStringLiteral("F2 Nový"), &TPrehledProvKarta::newRow}};
+    for (const auto& [caption, command] : buttons) {
+        auto* button = new QPushButton(caption, this);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, command);
+        panel->addWidget(button);
+    }
+    layout->addLayout(panel);
+    layout->addWidget(browser_, 1);
+
+    addShortcut(Qt::Key_F2, &TPrehledProvKarta::newRow);
+    addShortcut(Qt::Key_F4, &TPrehledProvKarta::changeRow);
+    addShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete), &TPrehledProvKarta::deleteRow);
+    browser_->first();
+    browser_->setFocus();
+}
+
+void TPrehledProvKarta::showFor(QWidget& opener, TData& data, const std::string& salesman)
+{
+    if (withoutTrailingBlanks(salesman).empty())
+        return;
+    data.OpenSor(0, "KAV");
+    try {
+        ScopedTableOpen cards(data, data.ProvKar, "KOD");
+        data.ProvKar.selectTag("KOD");
+        data.ProvKar.setKeyRange(salesman + "000000", salesman + "999999");
+        TPrehledProvKarta list(&opener, data, salesman);
+        placeAt(list, opener, 50, 40);
+        list.exec();
+        data.ProvKar.clearKeyRange();
+    } catch (const Error& error) {
+        data.ui().showMessage(error.what());
+    }
+    data.CloseSor();
+}
+
+void TPrehledProvKarta::addShortcut(const QKeySequence& keys, void (TPrehledProvKarta::*command)())
+{
+    auto* shortcut = new QShortcut(keys, this);
+    connect(shortcut, &QShortcut::activated, this, command);
+}
+
+bool TPrehledProvKarta::editInForm(bool isNew)
+{
+    DbfTable& cards = data_.ProvKar;
+    try {
+        TProvizeKartaEdit form(this, data_, isNew);
+        form.refreshFields();
+        placeAt(form, *this, 50, 30);
+        if (form.exec() != QDialog::Accepted) {
+            cards.cancel();
+            return false;
+        }
+        cards.post();
+        return true;
+    } catch (const Error& error) {
+        if (cards.state() != DbfTable::State::Browse)
+            cards.cancel();
+        data_.ui().showMessage(error.what());
+        return false;
+    }
+}
+
+void TPrehledProvKarta::newRow()
+{
+    DbfTable& cards = data_.ProvKar;
+    try {
+        cards.append();
+        cards.setString("PRO_OBC", salesman_);
+    } catch (const Error& error) {
+        if (cards.state() != DbfTable::State::Browse)
+            cards.cancel();
+        data_.ui().showMessage(error.what());
+        return;
+    }
+    if (editInForm(true))
+        browser_->showTableRecord();
+    else
+        browser_->refresh();
+    browser_->setFocus();
+}
+
+void TPrehledProvKarta::changeRow()
+{
+    DbfTable& cards = data_.ProvKar;
+    if (browser_->isEmpty())
+        return;
+    browser_->standOnCurrent();
+    if (!LockRecordWithRetry(cards, data_.ui()))
+        return;
+    try {
+        cards.edit();
+        editInForm(false);
+    } catch (const Error& error) {
+        if (cards.state() != DbfTable::State::Browse)
+            cards.cancel();
+        data_.ui().showMessage(error.what());
+    }
+    cards.unlockRecord();
+    browser_->refresh();
+    browser_->setFocus();
+}
+
+void TPrehledProvKarta::deleteRow()
+{
+    if (browser_->isEmpty() || !browser_->view().hasFocus())
+        return;
+    const auto answer = QMessageBox::question(this, windowTitle(), QStringLiteral("Delete record?"),
+                                              QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
+    if (answer != QMessageBox::Ok)
+        return;
+    DbfTable& cards = data_.ProvKar;
+    browser_->standOnCurrent();
+    if (!LockRecordWithRetry(cards, data_.ui()))
+        return;
+    try {
+        cards.deleteRecord();
+    } catch (const Error& error) {
+        data_.ui().showMessage(error.what());
+    }
+    cards.unlockRecord();
+    browser_->refresh();
+}
+
+} // namespace tarvela

@@ -1,0 +1,173 @@
+#include "screens/commission/TProvDelPrehl.h"
+
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "data/company/TData.h"
+#include "data/documents/DocumentRows.h"
+#include "data/documents/SplitRow.h"
+#include "data/table/LockRecordWithRetry.h"
+#include "gui/RecordNavigator.h"
+#include "gui/TableBrowser.h"
+#include "gui/WindowPlacement.h"
+#include "platform/Error.h"
+#include "platform/Text.h"
+#include "screens/commission/TDelProvFormEdit.h"
+
+namespace tarvela {
+
+namespace {
+
+// Obchodnici is small and open while the list is shown.
+std::string salesmanNameOf(TData& data, const DbfTable& delProv)
+{
+    const std::string code = delProv.asString("DPR_OBC");
+    if (!data.Obchodnici.isOpen() || trimmed(code).empty()
+        || !data.Obchodnici.locate({"OBC_KOD"}, {FieldValue(code)}))
+        return {};
+    return withoutTrailingBlanks(data.Obchodnici.asString("OBC_NAC"));
+}
+
+} // namespace
+
+TProvDelPrehl::TProvDelPrehl(QWidget* owner, TData& data, Mode mode)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowCloseButtonHint),
+      data_(data),
+      document_((mode == CreditNoteMode ? data.Dobropisy : data.Faktury).asString("HLA_DO1")),
+      browser_(new TableBrowser(
+          this, data.ui(), data.DelProv,
+          {{"DPR_OBN", QStringLiteral("Obchodník"), 160,
+            [&data](const DbfTable& delProv) { return salesmanNameOf(data, delProv); }},
+           {"DPR_PRO", {}, 0},
+           {"DPR_OBR", {}, 0},
+           {"DPR_TYP", QStringLiteral("Typ "), 30},
+           {"DPR_PRS", {}, 0},
+           {"DPR_FAK", {}, 0},
+           {"DPR_OBC", {}, 0}},
+          [this](const DbfTable& delProv) { return sameNumber(delProv.asString("DPR_FAK"), document_); }))
+{
+    setWindowTitle(QStringLiteral("Přehled rozdělení provizí "));
+    setFixedSize(516, 155);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* panel = new QHBoxLayout;
+    panel->setContentsMargins(2, 2, 2, 2);
+    panel->addWidget(new RecordNavigator(this, *browser_));
+    panel->addStretch();
+    const std::pair<QString, void (TProvDelPrehl::*)()> buttons[] = {
+        {QStringLiteral("F4 Oprava"), &TProvDelPrehl::changeRow}, {QStringLiteral("F2 Nový"), &TProvDelPrehl::newRow}};
+    for (const auto& [caption, command] : buttons) {
+        auto* button = new QPushButton(caption, this);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, command);
+        panel->addWidget(button);
+    }
+    layout->addLayout(panel);
+    layout->addWidget(browser_);
+
+    addShortcut(Qt::Key_F2, &TProvDelPrehl::newRow);
+    addShortcut(Qt::Key_F4, &TProvDelPrehl::changeRow);
+    addShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete), &TProvDelPrehl::deleteRow);
+    browser_->first();
+    browser_->setFocus();
+}
+
+void TProvDelPrehl::addShortcut(const QKeySequence& keys, void (TProvDelPrehl::*command)())
+{
+    auto* shortcut = new QShortcut(keys, this);
+    connect(shortcut, &QShortcut::activated, this, command);
+}
+
+bool TProvDelPrehl::editInForm()
+{
+    DbfTable& splits = data_.DelProv;
+    try {
+        TDelProvFormEdit form(this, data_);
+        form.refreshFields();
+        placeAt(form, *this, 30, 40);
+        if (form.exec() != QDialog::Accepted) {
+            splits.cancel();
+            return false;
+        }
+        splits.post();
+        return true;
+    } catch (const Error& error) {
+        if (splits.state() != DbfTable::State::Browse)
+            splits.cancel();
+        data_.ui().showMessage(error.what());
+        return false;
+    }
+}
+
+void TProvDelPrehl::newRow()
+{
+    if (withoutTrailingBlanks(document_).empty())
+        return;
+    DbfTable& splits = data_.DelProv;
+    try {
+        splits.append();
+        presetSplitRow(splits, document_);
+    } catch (const Error& error) {
+        if (splits.state() != DbfTable::State::Browse)
+            splits.cancel();
+        data_.ui().showMessage(error.what());
+        return;
+    }
+    if (editInForm())
+        browser_->showTableRecord();
+    else
+        browser_->refresh();
+    browser_->setFocus();
+}
+
+void TProvDelPrehl::changeRow()
+{
+    DbfTable& splits = data_.DelProv;
+    if (browser_->isEmpty() || withoutTrailingBlanks(document_).empty())
+        return;
+    browser_->standOnCurrent();
+    if (!LockRecordWithRetry(splits, data_.ui()))
+        return;
+    try {
+        splits.edit();
+        splits.setString("DPR_FAK", document_);
+        editInForm();
+    } catch (const Error& error) {
+        if (splits.state() != DbfTable::State::Browse)
+            splits.cancel();
+        data_.ui().showMessage(error.what());
+    }
+    splits.unlockRecord();
+    browser_->refresh();
+    browser_->setFocus();
+}
+
+void TProvDelPrehl::deleteRow()
+{
+    if (browser_->isEmpty() || !browser_->view().hasFocus())
+        return;
+    const auto answer = QMessageBox::question(this, windowTitle(), QStringLiteral("Delete record?"),
+                                              QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
+    if (answer != QMessageBox::Ok)
+        return;
+    DbfTable& splits = data_.DelProv;
+    browser_->standOnCurrent();
+    if (!LockRecordWithRetry(splits, data_.ui()))
+        return;
+    try {
+        splits.deleteRecord();
+    } catch (const Error& error) {
+        data_.ui().showMessage(error.what());
+    }
+    splits.unlockRecord();
+    browser_->refresh();
+}
+
+} // namespace tarvela
