@@ -4,7 +4,6 @@
 #include <optional>
 
 #include "data/company/TData.h"
-#include "gui/NotAvailable.h"
 #include "gui/QtUi.h"
 #include "gui/WindowPlacement.h"
 #include "screens/reports/TSesNevProvizeForm.h"
@@ -35,8 +34,6 @@ void ReportCommands::runSalesmanPeriod(const ReportRuns::SalesmanPeriodRun& run,
     placeAt(dialog, main_, 50, 30);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (!run)
-        return showNotAvailable(&main_);
     run(dialog.salesmanEdit()->text().toStdString(), dialog.firstDate()->dayNumber(),
         dialog.secondDate()->dayNumber());
 }
@@ -62,8 +59,6 @@ void ReportCommands::summary()
     placeAt(dialog, main_, 50, 30);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (!runs_.SesProvCel)
-        return showNotAvailable(&main_);
     runs_.SesProvCel(dialog.firstDate()->dayNumber(), dialog.secondDate()->dayNumber());
 }
 
@@ -73,8 +68,6 @@ void ReportCommands::unpaid()
     placeAt(dialog, main_, 50, 30);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (!runs_.SesNepProvObch)
-        return showNotAvailable(&main_);
     runs_.SesNepProvObch(dialog.salesmanEdit()->text().toStdString());
 }
 
@@ -97,8 +90,6 @@ void ReportCommands::invoiceOverview()
         placeAt(dialog, main_, 140, 50);
         if (dialog.exec() != QDialog::Accepted)
             return;
-        if (!runs_.SesPrehFak)
-            return showNotAvailable(&main_);
         runListReport(runs_.SesPrehFak, dialog.request());
     } catch (const std::exception&) {
         data_.ui().showMessage("Ošetření vyjímky");
@@ -113,8 +104,6 @@ void ReportCommands::runPeriodReport(const ReportRuns::ListRun& run)
     placeAt(dialog, main_, 130, 70);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (!run)
-        return showNotAvailable(&main_);
     runListReport(run, dialog.request());
 }
 

@@ -10,7 +10,6 @@
 #include <filesystem>
 
 #include "app/AlwaysOnTop.h"
-#include "gui/NotAvailable.h"
 #include "screens/credit_notes/TDobropisyPrehled.h"
 #include "screens/invoices/TFakturyPrehled.h"
 #include "screens/stock/TPrehledPohybu.h"
@@ -156,11 +155,6 @@ void TZakladni::buildToolbar()
         if (auto* button = qobject_cast<QToolButton*>(toolbar->widgetForAction(action)))
             button->setFixedSize(52 + 4, 66 + 2);
     }
-}
-
-void TZakladni::notAvailable()
-{
-    showNotAvailable(this);
 }
 
 void TZakladni::reindex()

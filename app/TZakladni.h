@@ -54,7 +54,6 @@ private:
     void buildToolbar();
     void showTitleAndUser(const UserRights& rights);
     void reindex();
-    void notAvailable();
     // Runs a command; a failure is shown to the user and the window stays usable.
     void guarded(const std::function<void()>& command);
     QAction* addCommand(QMenu& menu, const QString& caption, const std::function<void()>& command);

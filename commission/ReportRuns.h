@@ -1,6 +1,6 @@
 // The report runs that the commands of the "Sestavy" menu start once their
-// dialog closes with OK. A run that is not connected makes its command say
-// that the function is not available yet.
+// dialog closes with OK, bound to the report module by reportRunsOf; every
+// run is connected.
 #pragma once
 
 #include <functional>
