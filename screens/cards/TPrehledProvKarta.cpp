@@ -1,7 +1,6 @@
 #include "screens/cards/TPrehledProvKarta.h"
 
 #include <QHBoxLayout>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTableView>
@@ -9,9 +8,9 @@
 
 #include "data/company/TData.h"
 #include "data/documents/DocumentRows.h"
-#include "data/table/LockRecordWithRetry.h"
 #include "data/table/ScopedTableOpen.h"
 #include "gui/RecordNavigator.h"
+#include "gui/RowEditing.h"
 #include "gui/TableBrowser.h"
 #include "gui/WindowPlacement.h"
 #include "platform/Error.h"
@@ -101,40 +100,19 @@ void TPrehledProvKarta::addShortcut(const QKeySequence& keys, void (TPrehledProv
     connect(shortcut, &QShortcut::activated, this, command);
 }
 
-bool TPrehledProvKarta::editInForm(bool isNew)
+bool TPrehledProvKarta::formAccepted(bool isNew)
 {
-    DbfTable& cards = data_.ProvKar;
-    try {
-        TProvizeKartaEdit form(this, data_, isNew);
-        form.refreshFields();
-        placeAt(form, *this, 50, 30);
-        if (form.exec() != QDialog::Accepted) {
-            cards.cancel();
-            return false;
-        }
-        cards.post();
-        return true;
-    } catch (const Error& error) {
-        if (cards.state() != DbfTable::State::Browse)
-            cards.cancel();
-        data_.ui().showMessage(error.what());
-        return false;
-    }
+    TProvizeKartaEdit form(this, data_, isNew);
+    form.refreshFields();
+    placeAt(form, *this, 50, 30);
+    return form.exec() == QDialog::Accepted;
 }
 
 void TPrehledProvKarta::newRow()
 {
     DbfTable& cards = data_.ProvKar;
-    try {
-        cards.append();
-        cards.setString("PRO_OBC", salesman_);
-    } catch (const Error& error) {
-        if (cards.state() != DbfTable::State::Browse)
-            cards.cancel();
-        data_.ui().showMessage(error.what());
-        return;
-    }
-    if (editInForm(true))
+    if (appendFromForm(cards, data_.ui(), [&] { cards.setString("PRO_OBC", salesman_); },
+                       [this] { return formAccepted(true); }))
         browser_->showTableRecord();
     else
         browser_->refresh();
@@ -143,44 +121,15 @@ void TPrehledProvKarta::newRow()
 
 void TPrehledProvKarta::changeRow()
 {
-    DbfTable& cards = data_.ProvKar;
-    if (browser_->isEmpty())
-        return;
-    browser_->standOnCurrent();
-    if (!LockRecordWithRetry(cards, data_.ui()))
-        return;
-    try {
-        cards.edit();
-        editInForm(false);
-    } catch (const Error& error) {
-        if (cards.state() != DbfTable::State::Browse)
-            cards.cancel();
-        data_.ui().showMessage(error.what());
-    }
-    cards.unlockRecord();
+    changeCurrentRow(*browser_, data_.ProvKar, data_.ui(), [] {}, [this] { return formAccepted(false); });
     browser_->refresh();
     browser_->setFocus();
 }
 
 void TPrehledProvKarta::deleteRow()
 {
-    if (browser_->isEmpty() || !browser_->view().hasFocus())
-        return;
-    const auto answer = QMessageBox::question(this, windowTitle(), QStringLiteral("Delete record?"),
-                                              QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
-    if (answer != QMessageBox::Ok)
-        return;
-    DbfTable& cards = data_.ProvKar;
-    browser_->standOnCurrent();
-    if (!LockRecordWithRetry(cards, data_.ui()))
-        return;
-    try {
-        cards.deleteRecord();
-    } catch (const Error& error) {
-        data_.ui().showMessage(error.what());
-    }
-    cards.unlockRecord();
-    browser_->refresh();
+    if (deleteCurrentRow(*this, *browser_, data_.ProvKar, data_.ui()))
+        browser_->refresh();
 }
 
 } // namespace tarvela

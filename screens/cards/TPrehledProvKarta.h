@@ -30,7 +30,7 @@ public:
     static void showFor(QWidget& opener, TData& data, const std::string& salesman);
 
 private:
-    bool editInForm(bool isNew);
+    bool formAccepted(bool isNew);
     void addShortcut(const QKeySequence& keys, void (TPrehledProvKarta::*command)());
 
     TData& data_;

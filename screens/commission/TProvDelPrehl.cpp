@@ -1,7 +1,6 @@
 #include "screens/commission/TProvDelPrehl.h"
 
 #include <QHBoxLayout>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTableView>
@@ -10,11 +9,10 @@
 #include "data/company/TData.h"
 #include "data/documents/DocumentRows.h"
 #include "data/documents/SplitRow.h"
-#include "data/table/LockRecordWithRetry.h"
 #include "gui/RecordNavigator.h"
+#include "gui/RowEditing.h"
 #include "gui/TableBrowser.h"
 #include "gui/WindowPlacement.h"
-#include "platform/Error.h"
 #include "platform/Text.h"
 #include "screens/commission/TDelProvFormEdit.h"
 
@@ -85,25 +83,12 @@ void TProvDelPrehl::addShortcut(const QKeySequence& keys, void (TProvDelPrehl::*
     connect(shortcut, &QShortcut::activated, this, command);
 }
 
-bool TProvDelPrehl::editInForm()
+bool TProvDelPrehl::formAccepted()
 {
-    DbfTable& splits = data_.DelProv;
-    try {
-        TDelProvFormEdit form(this, data_);
-        form.refreshFields();
-        placeAt(form, *this, 30, 40);
-        if (form.exec() != QDialog::Accepted) {
-            splits.cancel();
-            return false;
-        }
-        splits.post();
-        return true;
-    } catch (const Error& error) {
-        if (splits.state() != DbfTable::State::Browse)
-            splits.cancel();
-        data_.ui().showMessage(error.what());
-        return false;
-    }
+    TDelProvFormEdit form(this, data_);
+    form.refreshFields();
+    placeAt(form, *this, 30, 40);
+    return form.exec() == QDialog::Accepted;
 }
 
 void TProvDelPrehl::newRow()
@@ -111,16 +96,7 @@ void TProvDelPrehl::newRow()
     if (withoutTrailingBlanks(document_).empty())
         return;
     DbfTable& splits = data_.DelProv;
-    try {
-        splits.append();
-        presetSplitRow(splits, document_);
-    } catch (const Error& error) {
-        if (splits.state() != DbfTable::State::Browse)
-            splits.cancel();
-        data_.ui().showMessage(error.what());
-        return;
-    }
-    if (editInForm())
+    if (appendFromForm(splits, data_.ui(), [&] { presetSplitRow(splits, document_); }, [this] { return formAccepted(); }))
         browser_->showTableRecord();
     else
         browser_->refresh();
@@ -129,45 +105,19 @@ void TProvDelPrehl::newRow()
 
 void TProvDelPrehl::changeRow()
 {
+    if (withoutTrailingBlanks(document_).empty())
+        return;
     DbfTable& splits = data_.DelProv;
-    if (browser_->isEmpty() || withoutTrailingBlanks(document_).empty())
-        return;
-    browser_->standOnCurrent();
-    if (!LockRecordWithRetry(splits, data_.ui()))
-        return;
-    try {
-        splits.edit();
-        splits.setString("DPR_FAK", document_);
-        editInForm();
-    } catch (const Error& error) {
-        if (splits.state() != DbfTable::State::Browse)
-            splits.cancel();
-        data_.ui().showMessage(error.what());
-    }
-    splits.unlockRecord();
+    changeCurrentRow(*browser_, splits, data_.ui(), [&] { splits.setString("DPR_FAK", document_); },
+                     [this] { return formAccepted(); });
     browser_->refresh();
     browser_->setFocus();
 }
 
 void TProvDelPrehl::deleteRow()
 {
-    if (browser_->isEmpty() || !browser_->view().hasFocus())
-        return;
-    const auto answer = QMessageBox::question(this, windowTitle(), QStringLiteral("Delete record?"),
-                                              QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
-    if (answer != QMessageBox::Ok)
-        return;
-    DbfTable& splits = data_.DelProv;
-    browser_->standOnCurrent();
-    if (!LockRecordWithRetry(splits, data_.ui()))
-        return;
-    try {
-        splits.deleteRecord();
-    } catch (const Error& error) {
-        data_.ui().showMessage(error.what());
-    }
-    splits.unlockRecord();
-    browser_->refresh();
+    if (deleteCurrentRow(*this, *browser_, data_.DelProv, data_.ui()))
+        browser_->refresh();
 }
 
 } // namespace tarvela

@@ -33,7 +33,7 @@ public:
 private:
     // Runs the row dialog on the row DelProv inserts or edits; true when
     // the row was stored.
-    bool editInForm();
+    bool formAccepted();
     void addShortcut(const QKeySequence& keys, void (TProvDelPrehl::*command)());
 
     TData& data_;

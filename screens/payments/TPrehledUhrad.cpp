@@ -2,7 +2,6 @@
 
 #include <QHBoxLayout>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStyle>
@@ -13,8 +12,8 @@
 #include "data/company/TData.h"
 #include "data/documents/DocumentRows.h"
 #include "data/documents/PaidState.h"
-#include "data/table/LockRecordWithRetry.h"
 #include "gui/CommandButton.h"
+#include "gui/RowEditing.h"
 #include "gui/TableBrowser.h"
 #include "gui/WindowPlacement.h"
 #include "platform/Error.h"
@@ -98,25 +97,12 @@ void TPrehledUhrad::addShortcut(const QKeySequence& keys, void (TPrehledUhrad::*
     connect(shortcut, &QShortcut::activated, this, command);
 }
 
-bool TPrehledUhrad::editInForm()
+bool TPrehledUhrad::formAccepted()
 {
-    DbfTable& payments = data_.Vypisy;
-    try {
-        TUhradaForm form(this, data_);
-        form.refreshFields();
-        placeAt(form, *this, -70, 50);
-        if (form.exec() != QDialog::Accepted) {
-            payments.cancel();
-            return false;
-        }
-        payments.post();
-        return true;
-    } catch (const Error& error) {
-        if (payments.state() != DbfTable::State::Browse)
-            payments.cancel();
-        data_.ui().showMessage(error.what());
-        return false;
-    }
+    TUhradaForm form(this, data_);
+    form.refreshFields();
+    placeAt(form, *this, -70, 50);
+    return form.exec() == QDialog::Accepted;
 }
 
 void TPrehledUhrad::newPayment()
@@ -124,19 +110,14 @@ void TPrehledUhrad::newPayment()
     if (withoutTrailingBlanks(document_).empty())
         return;
     DbfTable& payments = data_.Vypisy;
-    try {
-        payments.append();
+    const auto preset = [&] {
         payments.setString("VYP_DO1", document_);
         payments.setDate("VYP_DAT", today());
         payments.setString("VYP_DO2", defaults_.lastStatement);
         payments.setString("VYP_TYP", defaults_.lastPaymentType);
         payments.setDate("VYP_DVS", defaults_.lastStatementDate);
-    } catch (const Error& error) {
-        payments.cancel();
-        data_.ui().showMessage(error.what());
-        return;
-    }
-    if (editInForm()) {
+    };
+    if (appendFromForm(payments, data_.ui(), preset, [this] { return formAccepted(); })) {
         defaults_.lastStatement = payments.asString("VYP_DO2");
         defaults_.lastStatementDate = payments.asDate("VYP_DVS");
         defaults_.lastPaymentType = payments.asString("VYP_TYP");
@@ -152,21 +133,7 @@ void TPrehledUhrad::newPayment()
 
 void TPrehledUhrad::changePayment()
 {
-    DbfTable& payments = data_.Vypisy;
-    if (browser_->isEmpty())
-        return;
-    browser_->standOnCurrent();
-    if (!LockRecordWithRetry(payments, data_.ui()))
-        return;
-    bool stored = false;
-    try {
-        payments.edit();
-        stored = editInForm();
-    } catch (const Error& error) {
-        data_.ui().showMessage(error.what());
-    }
-    payments.unlockRecord();
-    if (stored) {
+    if (changeCurrentRow(*browser_, data_.Vypisy, data_.ui(), [] {}, [this] { return formAccepted(); })) {
         data_.ui().setBusy(true);
         updateHeader();
         data_.ui().setBusy(false);
@@ -177,24 +144,8 @@ void TPrehledUhrad::changePayment()
 
 void TPrehledUhrad::deletePayment()
 {
-    if (browser_->isEmpty() || !browser_->view().hasFocus())
+    if (!deleteCurrentRow(*this, *browser_, data_.Vypisy, data_.ui()))
         return;
-    const auto answer = QMessageBox::question(this, windowTitle(), QStringLiteral("Delete record?"),
-                                              QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
-    if (answer != QMessageBox::Ok)
-        return;
-    DbfTable& payments = data_.Vypisy;
-    browser_->standOnCurrent();
-    if (!LockRecordWithRetry(payments, data_.ui()))
-        return;
-    try {
-        payments.deleteRecord();
-    } catch (const Error& error) {
-        payments.unlockRecord();
-        data_.ui().showMessage(error.what());
-        return;
-    }
-    payments.unlockRecord();
     updateHeader();
     browser_->refresh();
 }

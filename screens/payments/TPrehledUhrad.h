@@ -35,7 +35,7 @@ protected:
 private:
     // Runs the payment dialog on the row Vypisy inserts or edits; true when
     // the row was stored.
-    bool editInForm();
+    bool formAccepted();
     void updateHeader();
     int widthShowingAmounts() const;
     void addShortcut(const QKeySequence& keys, void (TPrehledUhrad::*command)());
