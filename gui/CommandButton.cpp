@@ -1,6 +1,7 @@
 #include "gui/CommandButton.h"
 
 #include <QPushButton>
+#include <QShortcut>
 
 namespace tarvela {
 
@@ -12,6 +13,12 @@ QPushButton* commandButton(const QString& caption, QWidget* owner, std::function
     if (command)
         QObject::connect(button, &QPushButton::clicked, owner, std::move(command));
     return button;
+}
+
+void addKeyCommand(QWidget& window, const QKeySequence& keys, std::function<void()> command)
+{
+    auto* shortcut = new QShortcut(keys, &window);
+    QObject::connect(shortcut, &QShortcut::activated, &window, std::move(command));
 }
 
 } // namespace tarvela

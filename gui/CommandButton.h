@@ -1,16 +1,19 @@
-// A button of a list window's panel: it never takes the focus from the grid
-// and is never a default button, so Enter and the arrow keys stay with the
-// grid while a click still runs the command.
+// The commands of a list window: a panel button that never takes the focus
+// from the grid and is never a default button, so Enter and the arrow keys
+// stay with the grid while a click still runs the command; and the command's
+// key, which works wherever the focus is in the window.
 #pragma once
 
+#include <QPushButton>
 #include <QString>
 #include <functional>
 
-class QPushButton;
+class QKeySequence;
 class QWidget;
 
 namespace tarvela {
 
 QPushButton* commandButton(const QString& caption, QWidget* owner, std::function<void()> command = {});
+void addKeyCommand(QWidget& window, const QKeySequence& keys, std::function<void()> command);
 
 } // namespace tarvela

@@ -5,7 +5,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -53,8 +52,7 @@ QPushButton* GridPanel::addCommand(const QString& caption, const QKeySequence& k
 
 void GridPanel::addShortcut(const QKeySequence& keys, std::function<void()> command)
 {
-    auto* shortcut = new QShortcut(keys, &window_);
-    QObject::connect(shortcut, &QShortcut::activated, &window_, std::move(command));
+    addKeyCommand(window_, keys, std::move(command));
 }
 
 QPushButton* buttonOf(const QDialog& window, const QString& caption)

@@ -1,8 +1,6 @@
 #include "screens/cards/TPrehledProvKarta.h"
 
 #include <QHBoxLayout>
-#include <QPushButton>
-#include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -10,6 +8,7 @@
 #include "data/documents/DocumentRows.h"
 #include "data/table/ScopedTableOpen.h"
 #include "gui/RecordNavigator.h"
+#include "gui/CommandButton.h"
 #include "gui/RowEditing.h"
 #include "gui/TableBrowser.h"
 #include "gui/WindowPlacement.h"
@@ -59,18 +58,14 @@ TPrehledProvKarta::TPrehledProvKarta(QWidget* owner, TData& data, const std::str
         {QStringLiteral("F4 Oprava"), &TPrehledProvKarta::changeRow},
         {QStringLiteral("F2 Nový"), &TPrehledProvKarta::newRow}};
     for (const auto& [caption, command] : buttons) {
-        auto* button = new QPushButton(caption, this);
-        button->setFocusPolicy(Qt::NoFocus);
-        button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, command);
-        panel->addWidget(button);
+        panel->addWidget(commandButton(caption, this, [this, command = command] { (this->*command)(); }));
     }
     layout->addLayout(panel);
     layout->addWidget(browser_, 1);
 
-    addShortcut(Qt::Key_F2, &TPrehledProvKarta::newRow);
-    addShortcut(Qt::Key_F4, &TPrehledProvKarta::changeRow);
-    addShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete), &TPrehledProvKarta::deleteRow);
+    addKeyCommand(*this, Qt::Key_F2, [this] { newRow(); });
+    addKeyCommand(*this, Qt::Key_F4, [this] { changeRow(); });
+    addKeyCommand(*this, QKeySequence(Qt::CTRL | Qt::Key_Delete), [this] { deleteRow(); });
     browser_->first();
     browser_->setFocus();
 }
@@ -92,12 +87,6 @@ void TPrehledProvKarta::showFor(QWidget& opener, TData& data, const std::string&
         data.ui().showMessage(error.what());
     }
     data.CloseSor();
-}
-
-void TPrehledProvKarta::addShortcut(const QKeySequence& keys, void (TPrehledProvKarta::*command)())
-{
-    auto* shortcut = new QShortcut(keys, this);
-    connect(shortcut, &QShortcut::activated, this, command);
 }
 
 bool TPrehledProvKarta::formAccepted(bool isNew)

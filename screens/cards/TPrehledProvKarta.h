@@ -31,7 +31,6 @@ public:
 
 private:
     bool formAccepted(bool isNew);
-    void addShortcut(const QKeySequence& keys, void (TPrehledProvKarta::*command)());
 
     TData& data_;
     std::string salesman_;

@@ -1,8 +1,6 @@
 #include "screens/commission/TProvDelPrehl.h"
 
 #include <QHBoxLayout>
-#include <QPushButton>
-#include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -10,6 +8,7 @@
 #include "data/documents/DocumentRows.h"
 #include "data/documents/SplitRow.h"
 #include "gui/RecordNavigator.h"
+#include "gui/CommandButton.h"
 #include "gui/RowEditing.h"
 #include "gui/TableBrowser.h"
 #include "gui/WindowPlacement.h"
@@ -61,26 +60,16 @@ TProvDelPrehl::TProvDelPrehl(QWidget* owner, TData& data, Mode mode)
     const std::pair<QString, void (TProvDelPrehl::*)()> buttons[] = {
         {QStringLiteral("F4 Oprava"), &TProvDelPrehl::changeRow}, {QStringLiteral("F2 Nový"), &TProvDelPrehl::newRow}};
     for (const auto& [caption, command] : buttons) {
-        auto* button = new QPushButton(caption, this);
-        button->setFocusPolicy(Qt::NoFocus);
-        button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, command);
-        panel->addWidget(button);
+        panel->addWidget(commandButton(caption, this, [this, command = command] { (this->*command)(); }));
     }
     layout->addLayout(panel);
     layout->addWidget(browser_);
 
-    addShortcut(Qt::Key_F2, &TProvDelPrehl::newRow);
-    addShortcut(Qt::Key_F4, &TProvDelPrehl::changeRow);
-    addShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete), &TProvDelPrehl::deleteRow);
+    addKeyCommand(*this, Qt::Key_F2, [this] { newRow(); });
+    addKeyCommand(*this, Qt::Key_F4, [this] { changeRow(); });
+    addKeyCommand(*this, QKeySequence(Qt::CTRL | Qt::Key_Delete), [this] { deleteRow(); });
     browser_->first();
     browser_->setFocus();
-}
-
-void TProvDelPrehl::addShortcut(const QKeySequence& keys, void (TProvDelPrehl::*command)())
-{
-    auto* shortcut = new QShortcut(keys, this);
-    connect(shortcut, &QShortcut::activated, this, command);
 }
 
 bool TProvDelPrehl::formAccepted()

@@ -34,7 +34,6 @@ private:
     // Runs the row dialog on the row DelProv inserts or edits; true when
     // the row was stored.
     bool formAccepted();
-    void addShortcut(const QKeySequence& keys, void (TProvDelPrehl::*command)());
 
     TData& data_;
     std::string document_;

@@ -3,6 +3,7 @@
 #include <QKeySequence>
 
 #include "data/company/TData.h"
+#include "gui/CommandButton.h"
 #include "gui/TableBrowser.h"
 #include "platform/Error.h"
 
@@ -11,7 +12,7 @@ namespace tarvela {
 TDobropisyPrehled::TDobropisyPrehled(QWidget* owner, TData& data, CommissionItems items)
     : TFakturyPrehled(owner, data, std::move(items), DocumentKind::CreditNote)
 {
-    addCommand(QKeySequence(Qt::CTRL | Qt::Key_F12), [this] { repairHeader(); });
+    addKeyCommand(*this, QKeySequence(Qt::CTRL | Qt::Key_F12), [this] { repairHeader(); });
 }
 
 void TDobropisyPrehled::repairHeader()

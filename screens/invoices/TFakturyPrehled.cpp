@@ -4,7 +4,6 @@
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "data/company/TData.h"
@@ -148,11 +147,11 @@ TFakturyPrehled::TFakturyPrehled(QWidget* owner, TData& data, CommissionItems it
     layout->addWidget(browser_, 1);
     layout->addWidget(new BrowserStatusBar(this));
 
-    addCommand(Qt::Key_F5, [this] { search(); });
-    addCommand(Qt::Key_F9, [this] { payments(); });
-    addCommand(Qt::Key_F11, [this] { supplementaryData(); });
-    addCommand(QKeySequence(Qt::SHIFT | Qt::Key_F11), [this] { commissionSplit(); });
-    addCommand(Qt::Key_F12, [this] { commissionItems(); });
+    addKeyCommand(*this, Qt::Key_F5, [this] { search(); });
+    addKeyCommand(*this, Qt::Key_F9, [this] { payments(); });
+    addKeyCommand(*this, Qt::Key_F11, [this] { supplementaryData(); });
+    addKeyCommand(*this, QKeySequence(Qt::SHIFT | Qt::Key_F11), [this] { commissionSplit(); });
+    addKeyCommand(*this, Qt::Key_F12, [this] { commissionItems(); });
 
     openTables();
     browser_->last();
@@ -203,12 +202,6 @@ void TFakturyPrehled::changeEvent(QEvent* event)
         data_.lastBrowserLeft = x();
         data_.lastBrowserTop = y();
     }
-}
-
-void TFakturyPrehled::addCommand(const QKeySequence& keys, const std::function<void()>& command)
-{
-    auto* shortcut = new QShortcut(keys, this);
-    connect(shortcut, &QShortcut::activated, this, command);
 }
 
 bool TFakturyPrehled::hasCurrentDocument()

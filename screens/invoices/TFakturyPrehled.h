@@ -50,7 +50,6 @@ protected:
     DbfTable& documents() const { return documents_; }
     // True when the browser stands on a document with a number.
     bool hasCurrentDocument();
-    void addCommand(const QKeySequence& keys, const std::function<void()>& command);
 
 private:
     void openTables();

@@ -2,8 +2,6 @@
 
 #include <QHBoxLayout>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QShortcut>
 #include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -73,9 +71,9 @@ TPrehledUhrad::TPrehledUhrad(QWidget* owner, TData& data, DbfTable& header, Paym
     layout->addWidget(browser_);
     setFixedSize(std::max(258, widthShowingAmounts()), 140 + menu->sizeHint().height());
 
-    addShortcut(Qt::Key_F2, &TPrehledUhrad::newPayment);
-    addShortcut(Qt::Key_F4, &TPrehledUhrad::changePayment);
-    addShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete), &TPrehledUhrad::deletePayment);
+    addKeyCommand(*this, Qt::Key_F2, [this] { newPayment(); });
+    addKeyCommand(*this, Qt::Key_F4, [this] { changePayment(); });
+    addKeyCommand(*this, QKeySequence(Qt::CTRL | Qt::Key_Delete), [this] { deletePayment(); });
     browser_->first();
     browser_->setFocus();
 }
@@ -89,12 +87,6 @@ int TPrehledUhrad::widthShowingAmounts() const
     for (int column = 0; column < 4; ++column)
         columns += view.columnWidth(column);
     return columns + 2 * view.frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-}
-
-void TPrehledUhrad::addShortcut(const QKeySequence& keys, void (TPrehledUhrad::*command)())
-{
-    auto* shortcut = new QShortcut(keys, this);
-    connect(shortcut, &QShortcut::activated, this, command);
 }
 
 bool TPrehledUhrad::formAccepted()

@@ -38,7 +38,6 @@ private:
     bool formAccepted();
     void updateHeader();
     int widthShowingAmounts() const;
-    void addShortcut(const QKeySequence& keys, void (TPrehledUhrad::*command)());
 
     TData& data_;
     DbfTable& header_;

@@ -3,14 +3,13 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QStatusBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
 #include "data/company/TData.h"
+#include "gui/CommandButton.h"
 #include "gui/RecordNavigator.h"
 #include "gui/TableBrowser.h"
 #include "gui/WindowPlacement.h"
@@ -41,16 +40,12 @@ TPrehledSortimentu::TPrehledSortimentu(QWidget* owner, TData& data)
     auto* panel = new QHBoxLayout;
     panel->setContentsMargins(2, 2, 2, 2);
     panel->addWidget(new RecordNavigator(this, *browser_));
-    auto* find = new QPushButton(QStringLiteral("F5 Hledej"), this);
-    find->setFocusPolicy(Qt::NoFocus);
-    find->setAutoDefault(false);
-    connect(find, &QPushButton::clicked, this, &TPrehledSortimentu::search);
-    panel->addWidget(find);
+    panel->addWidget(commandButton(QStringLiteral("F5 Hledej"), this, [this] { search(); }));
     panel->addStretch();
     layout->addLayout(panel);
     layout->addWidget(browser_, 1);
     layout->addWidget(new QStatusBar(this));
-    connect(new QShortcut(Qt::Key_F5, this), &QShortcut::activated, this, &TPrehledSortimentu::search);
+    addKeyCommand(*this, Qt::Key_F5, [this] { search(); });
     connect(&browser_->view(), &QTableView::doubleClicked, this, [this] {
         if (selectionMode_)
             chooseCurrent();

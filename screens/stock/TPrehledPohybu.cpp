@@ -1,11 +1,10 @@
 #include "screens/stock/TPrehledPohybu.h"
 
 #include <QHBoxLayout>
-#include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "data/company/TData.h"
+#include "gui/CommandButton.h"
 #include "gui/RecordNavigator.h"
 #include "gui/TableBrowser.h"
 #include "screens/stock/TPohybyHledej.h"
@@ -47,15 +46,11 @@ TPrehledPohybu::TPrehledPohybu(QWidget* owner, TData& data)
     panel->setContentsMargins(4, 4, 4, 4);
     panel->addWidget(new RecordNavigator(this, *browser_));
     panel->addSpacing(12);
-    auto* find = new QPushButton(QStringLiteral("F5 Hledej"), this);
-    find->setFocusPolicy(Qt::NoFocus);
-    find->setAutoDefault(false);
-    connect(find, &QPushButton::clicked, this, &TPrehledPohybu::search);
-    panel->addWidget(find);
+    panel->addWidget(commandButton(QStringLiteral("F5 Hledej"), this, [this] { search(); }));
     panel->addStretch();
     layout->addLayout(panel);
     layout->addWidget(browser_, 1);
-    connect(new QShortcut(Qt::Key_F5, this), &QShortcut::activated, this, &TPrehledPohybu::search);
+    addKeyCommand(*this, Qt::Key_F5, [this] { search(); });
     browser_->last();
     browser_->setFocus();
 }
