@@ -1,6 +1,7 @@
 #include "report/FontMetrics.h"
 
 #include <algorithm>
+#include <array>
 
 #include "report/FontMetricsTables.h"
 
@@ -41,11 +42,11 @@ int sequenceLength(unsigned char lead)
     return 0;
 }
 
-} // namespace
-
-std::u32string decodeUtf8(const std::string& text)
+// Calls visit with each code point of the text; a malformed byte is one
+// U+FFFD.
+template <typename Visit>
+void forEachCodePoint(const std::string& text, Visit visit)
 {
-    std::u32string result;
     size_t i = 0;
     while (i < text.size()) {
         const auto lead = static_cast<unsigned char>(text[i]);
@@ -57,9 +58,37 @@ std::u32string decodeUtf8(const std::string& text)
             valid = (next & 0xC0) == 0x80;
             code = (code << 6) | (next & 0x3F);
         }
-        result.push_back(valid ? code : U'\uFFFD');
+        visit(valid ? code : U'\uFFFD');
         i += valid ? length : 1;
     }
+}
+
+// The advances of the ASCII characters, looked up once: nearly every
+// character a report measures is one of them.
+struct AsciiAdvances {
+    explicit AsciiAdvances(const fontdata::FaceMetrics& face)
+    {
+        for (char32_t code = 0; code < advances.size(); ++code)
+            advances[code] = advanceOf(face, code);
+    }
+    std::array<int, 128> advances{};
+};
+
+int fastAdvanceOf(const fontdata::FaceMetrics& face, char32_t code)
+{
+    static const AsciiAdvances regular(fontdata::regular);
+    static const AsciiAdvances bold(fontdata::bold);
+    if (code >= 128)
+        return advanceOf(face, code);
+    return (&face == &fontdata::bold ? bold : regular).advances[code];
+}
+
+} // namespace
+
+std::u32string decodeUtf8(const std::string& text)
+{
+    std::u32string result;
+    forEachCodePoint(text, [&](char32_t code) { result.push_back(code); });
     return result;
 }
 
@@ -67,8 +96,7 @@ double FontMetrics::textWidthCm(const std::string& text, const FontSpec& font)
 {
     const fontdata::FaceMetrics& face = faceOf(font);
     long units = 0;
-    for (char32_t code : decodeUtf8(text))
-        units += advanceOf(face, code);
+    forEachCodePoint(text, [&](char32_t code) { units += fastAdvanceOf(face, code); });
     return units * font.sizePt * kCmPerPoint / face.unitsPerEm;
 }
 

@@ -1,6 +1,7 @@
 #include "report/NumberFormat.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -26,7 +27,9 @@ std::string specialValue(double value)
 std::string roundedDigits(double value, int decimals)
 {
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", kSignificantDigits - 1, std::fabs(value));
+    *std::to_chars(buffer, buffer + sizeof buffer - 1, std::fabs(value), std::chars_format::scientific,
+                   kSignificantDigits - 1)
+         .ptr = '\0';
     std::string digits;
     digits.push_back(buffer[0]);
     digits.append(buffer + 2, kSignificantDigits - 1);

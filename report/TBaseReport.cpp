@@ -180,7 +180,11 @@ void TBaseReport::moveToLine(double top)
 
 void TBaseReport::printAt(double x, const std::string& text, Justification align)
 {
-    const double width = FontMetrics::textWidthCm(text, font_);
+    placeText(x, text, FontMetrics::textWidthCm(text, font_), align);
+}
+
+void TBaseReport::placeText(double x, const std::string& text, double width, Justification align)
+{
     if (!text.empty()) {
         TextRun run;
         run.x = x;
@@ -202,13 +206,13 @@ void TBaseReport::printInCell(const TabStop& cell, const std::string& text)
     const double width = FontMetrics::textWidthCm(text, font_);
     switch (cell.justification) {
     case Justification::Left:
-        printAt(cell.position + cell.innerMarginCm(), text);
+        placeText(cell.position + cell.innerMarginCm(), text, width, Justification::Left);
         break;
     case Justification::Right:
-        printAt(cell.position + cell.width - cell.innerMarginCm() - width, text, Justification::Right);
+        placeText(cell.position + cell.width - cell.innerMarginCm() - width, text, width, Justification::Right);
         break;
     case Justification::Center:
-        printAt(cell.position + (cell.width - width) / 2, text, Justification::Center);
+        placeText(cell.position + (cell.width - width) / 2, text, width, Justification::Center);
         break;
     }
 }

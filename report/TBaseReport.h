@@ -60,6 +60,8 @@ private:
     double textAreaBottom() const;
     void moveToLine(double top);
     void printAt(double x, const std::string& text, Justification align = Justification::Left);
+    // printAt with the text's width already measured.
+    void placeText(double x, const std::string& text, double width, Justification align);
     void printInCell(const TabStop& cell, const std::string& text);
     void drawCell(const TabStop& cell);
     void startPage();

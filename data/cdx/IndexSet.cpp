@@ -27,36 +27,40 @@ class IndexSetImpl {
 public:
     explicit IndexSetImpl(RecordSource& table) : table(table) {}
 
-    // Holds the index byte of every attached file for one operation; nested
-    // operations share the outer one's locks.
+    // Holds the index byte of every attached file for one operation;
+    // nested operations share the outer one's locks.
     class Locked {
     public:
-        explicit Locked(IndexSetImpl& set) : set_(set)
-        {
-            if (set_.lockDepth > 0) {
-                ++set_.lockDepth;
-                return;
-            }
-            std::vector<HeldIndexLock> held;
-            held.reserve(set_.files.size());
-            for (auto& file : set_.files)
-                held.emplace_back(*file, set_.table.fileName());
-            for (auto& file : set_.files)
-                file->refresh();
-            set_.held = std::move(held);
-            ++set_.lockDepth;
-        }
-        ~Locked()
-        {
-            if (--set_.lockDepth == 0)
-                set_.held.clear();
-        }
+        explicit Locked(IndexSetImpl& set) : set_(set) { set_.acquire(); }
+        ~Locked() { set_.release(); }
         Locked(const Locked&) = delete;
         Locked& operator=(const Locked&) = delete;
 
     private:
         IndexSetImpl& set_;
     };
+
+    void acquire()
+    {
+        if (lockDepth > 0) {
+            ++lockDepth;
+            return;
+        }
+        std::vector<HeldIndexLock> taken;
+        taken.reserve(files.size());
+        for (auto& file : files)
+            taken.emplace_back(*file, table.fileName());
+        for (auto& file : files)
+            file->refresh();
+        held = std::move(taken);
+        ++lockDepth;
+    }
+
+    void release()
+    {
+        if (--lockDepth == 0)
+            held.clear();
+    }
 
     struct Active {
         IndexFile* file = nullptr;
@@ -223,8 +227,22 @@ bool IndexSet::isAttached(const std::string& path) const
     return impl_->findFile(path) != nullptr;
 }
 
+IndexSet::Hold::Hold(IndexSet& set) : set_(set)
+{
+    set_.impl_->acquire();
+}
+
+IndexSet::Hold::~Hold()
+{
+    set_.impl_->release();
+}
+
 void IndexSet::selectTag(const std::string& name)
 {
+    // The tag in force needs no lookup: its entries are checked by the next
+    // step that reads them.
+    if (!name.empty() && directoryKey(name) == directoryKey(impl_->activeName))
+        return;
     impl_->forgetActive();
     if (name.empty()) {
         impl_->activeName.clear();

@@ -54,6 +54,21 @@ public:
     void detachAll();
     bool isAttached(const std::string& path) const;
 
+    // Keeps the index locks of every attached file from construction to
+    // destruction: the steps of a short walk inside share one lock instead
+    // of taking one each, and see the tag as one consistent state. Other
+    // workstations wait meanwhile, so nothing may wait for the user inside.
+    class Hold {
+    public:
+        explicit Hold(IndexSet& set);
+        ~Hold();
+        Hold(const Hold&) = delete;
+        Hold& operator=(const Hold&) = delete;
+
+    private:
+        IndexSet& set_;
+    };
+
     // Names compared in upper case; "" returns to file order.
     // Error: "Cannot find index tag %s".
     void selectTag(const std::string& name);

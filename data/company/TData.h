@@ -8,6 +8,7 @@
 #include <string>
 
 #include "data/table/DbfTable.h"
+#include "data/documents/DocumentItems.h"
 #include "data/documents/DocumentTotals.h"
 #include "data/documents/DokladObsah.h"
 #include "data/company/MerkanSettings.h"
@@ -86,8 +87,10 @@ public:
     // so the flag agrees with the new total. False (after the lock message,
     // nothing changed) when another program holds the header.
     bool OpravaHlavicky(const std::string& document, int kind);
-    void GetDoklad(const std::string& document);
-    void GetDobropis(const std::string& document);
+    // HlaHod's item collection: the document's items folded into the
+    // emptied DokladObsah, also returned in the order of its rows.
+    std::vector<ItemSum> GetDoklad(const std::string& document);
+    std::vector<ItemSum> GetDobropis(const std::string& document);
     double GetPlacenoFaktura(const std::string& document);
     // Also the latest payment date (0 without payments); lifts the range.
     double GetPlacenoFaktura(const std::string& document, DayNumber& paymentDate);

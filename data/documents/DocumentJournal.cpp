@@ -12,6 +12,7 @@ void forEachJournalLine(TData& data, const std::string& document, const std::fun
     ScopedTableOpen cards(data, data.Sortiment, "KAV");
     data.Sortiment.selectTag("KAV");
     data.Denik.selectTag("DOK");
+    const DbfTable::IndexHold held(data.Denik);
     if (!data.Denik.seek(document, true))
         return;
     for (; !data.Denik.eof() && sameNumber(data.Denik.asString("DEN_DOK"), document); data.Denik.next())

@@ -10,7 +10,9 @@ namespace tarvela {
 
 class TData;
 
-// Calls visit with Denik standing on each line of the document, in tag order.
+// Calls visit with Denik standing on each line of the document, in tag
+// order, while Denik's index locks are held (one lock for the whole walk):
+// visit must not wait for the user.
 void forEachJournalLine(TData& data, const std::string& document, const std::function<void()>& visit);
 
 } // namespace tarvela

@@ -13,6 +13,7 @@ bool sameNumber(const std::string& stored, const std::string& sought)
 void forEachRowOfDocument(DbfTable& table, const std::string& numberField, const std::string& number,
                           const std::function<void()>& visit)
 {
+    const DbfTable::IndexHold held(table);
     table.setKeyRange(number, number);
     for (; !table.eof(); table.next())
         if (sameNumber(table.asString(numberField), number))

@@ -1,8 +1,10 @@
 // Walks the records of one document through the active tag, whose key must
 // begin with the document number. A key range matches every key that begins
 // with its bound (F00012 would also take F000123), so only records whose
-// number equals the sought one exactly are visited. The range stays in force
-// and the table stands at its end afterwards.
+// number equals the sought one exactly are visited. The walk holds the
+// table's index locks throughout (one lock, not one per row), so visit must
+// not wait for the user. The range stays in force and the table stands at
+// its end afterwards.
 #pragma once
 
 #include <functional>

@@ -27,16 +27,14 @@ DbfTable& headerTable(TData& data, int kind)
 
 // The discounts that neither reduce the VAT base nor are spread into the
 // items, as the header keeps them in HLA_SBD.
+std::vector<DocumentDiscount> discountsOf(TData& data, const std::string& document);
+
 double discountsKeptApart(TData& data, const std::string& document)
 {
-    ScopedTableOpen discounts(data, data.FaktSlevy, "DO1");
-    data.FaktSlevy.selectTag("DO1");
     double sum = 0;
-    forEachRowOfDocument(data.FaktSlevy, "FAS_FAK", document, [&] {
-        const DocumentDiscount discount = readDiscount(data.FaktSlevy);
+    for (const DocumentDiscount& discount : discountsOf(data, document))
         if (isKeptApart(discount))
             sum += discount.amount;
-    });
     return sum;
 }
 
@@ -46,76 +44,70 @@ ItemLine readItemLine(const DbfTable& denik, int kind, int priceBasis)
                       denik.asFloat("DEN_DAN"), priceBasis);
 }
 
-void addItemToDokladObsah(MemTable& rows, const DbfTable& denik, const ItemLine& line, const std::string& document)
+void appendToDokladObsah(MemTable& rows, const ItemSum& item, const std::string& document)
 {
-    if (rows.locate({"DOK_KAV", "DOK_IND"}, {denik.asString("DEN_KAV"), denik.asString("DEN_IND")})) {
-        rows.edit();
-        rows.setFloat("DOK_KUS", rows.asFloat("DOK_KUS") + line.quantity);
-        rows.setFloat("DOK_PCC", rows.asFloat("DOK_PCC") + line.sellingValue);
-        rows.setFloat("DOK_NCC", rows.asFloat("DOK_NCC") + line.cost);
-        rows.setFloat("DOK_DPH", rows.asFloat("DOK_DPH") + line.vat);
-    } else {
-        rows.append();
-        rows.setString("DOK_KAV", denik.asString("DEN_KAV"));
-        rows.setString("DOK_IND", denik.asString("DEN_IND"));
-        rows.setFloat("DOK_KUS", line.quantity);
-        rows.setFloat("DOK_PCC", line.sellingValue);
-        rows.setFloat("DOK_NCC", line.cost);
-        rows.setFloat("DOK_DAN", line.vatRate);
-        rows.setFloat("DOK_DPH", line.vat);
-        rows.setString("DOK_CIS", document);
-    }
+    rows.append();
+    rows.setString("DOK_KAV", item.card);
+    rows.setString("DOK_IND", item.variant);
+    rows.setFloat("DOK_KUS", item.sum.quantity);
+    rows.setFloat("DOK_PCC", item.sum.sellingValue);
+    rows.setFloat("DOK_NCC", item.sum.cost);
+    rows.setFloat("DOK_DAN", item.sum.vatRate);
+    rows.setFloat("DOK_DPH", item.sum.vat);
+    rows.setString("DOK_CIS", document);
     rows.post();
 }
 
-void collectItems(TData& data, const std::string& document, int kind)
+// Folds the lines in a plain list, which the totals then read in the same
+// order as the rows of DokladObsah stand.
+std::vector<ItemSum> collectItems(TData& data, const std::string& document, int kind)
 {
     DbfTable& header = headerTable(data, kind);
+    std::vector<ItemSum> items;
     double cost = 0;
     forEachJournalLine(data, document, [&] {
         const ItemLine line = readItemLine(data.Denik, kind, data.settings().priceBasis);
-        addItemToDokladObsah(data.DokladObsah, data.Denik, line, document);
+        addItemLine(items, data.Denik.asString("DEN_KAV"), data.Denik.asString("DEN_IND"), line);
         cost += line.cost;
     });
+    for (const ItemSum& item : items)
+        appendToDokladObsah(data.DokladObsah, item, document);
     if (header.state() == DbfTable::State::Edit) {
         header.setFloat("HLA_NCA", cost);
         header.setFloat("HLA_SBD", discountsKeptApart(data, document));
     }
+    return items;
+}
+
+std::vector<DocumentDiscount> discountsOf(TData& data, const std::string& document)
+{
+    ScopedTableOpen open(data, data.FaktSlevy, "DO1");
+    data.FaktSlevy.selectTag("DO1");
+    std::vector<DocumentDiscount> discounts;
+    forEachRowOfDocument(data.FaktSlevy, "FAS_FAK", document,
+                         [&] { discounts.push_back(readDiscount(data.FaktSlevy)); });
+    return discounts;
 }
 
 } // namespace
 
-void TData::GetDoklad(const std::string& document)
+std::vector<ItemSum> TData::GetDoklad(const std::string& document)
 {
-    collectItems(*this, document, kInvoiceKind);
+    return collectItems(*this, document, kInvoiceKind);
 }
 
-void TData::GetDobropis(const std::string& document)
+std::vector<ItemSum> TData::GetDobropis(const std::string& document)
 {
-    collectItems(*this, document, kCreditNoteKind);
+    return collectItems(*this, document, kCreditNoteKind);
 }
 
 DocumentTotals TData::HlaHod(const std::string& document, int kind)
 {
     headerTable(*this, kind);  // refuses an unknown kind before anything is touched
-    DocumentTotals totals;
     DokladObsah.open();
     DokladObsah.removeAllRows();
-    if (kind == kInvoiceKind)
-        GetDoklad(document);
-    else
-        GetDobropis(document);
-
-    for (DokladObsah.first(); !DokladObsah.eof(); DokladObsah.next())
-        addRowToTotals(totals, DokladObsah.asFloat("DOK_PCC"), DokladObsah.asFloat("DOK_DAN"),
-                       DokladObsah.asFloat("DOK_NCC"), settings_);
-
-    ScopedTableOpen discounts(*this, FaktSlevy, "DO1");
-    FaktSlevy.selectTag("DO1");
-    forEachRowOfDocument(FaktSlevy, "FAS_FAK", document,
-                         [&] { addDiscountToTotals(totals, readDiscount(FaktSlevy), settings_); });
-    finishTotals(totals);
-    return totals;
+    const std::vector<ItemSum> items = kind == kInvoiceKind ? GetDoklad(document) : GetDobropis(document);
+    return totalsOf(items, discountsOf(*this, document), settings_);
 }
 
 bool TData::OpravaHlavicky(const std::string& document, int kind)

@@ -32,7 +32,11 @@ std::string plainNumber(double value)
 
 std::size_t MemRecord::checked(const std::string& field, bool forNumber) const
 {
-    const std::size_t index = schema_->indexOf(field);
+    return checked(schema_->indexOf(field), forNumber);
+}
+
+std::size_t MemRecord::checked(std::size_t index, bool forNumber) const
+{
     const bool isText = schema_->at(index).type == MemFieldType::String;
     if (isText == forNumber)
         throw Error(formatMessage("Type mismatch for field '%s'", schema_->at(index).name));
@@ -76,13 +80,22 @@ DayNumber MemRecord::asDate(const std::string& field) const
 
 void MemRecord::setString(const std::string& field, const std::string& value)
 {
-    const std::size_t index = checked(field, false);
-    (*values_)[index] = limitCharacters(value, schema_->at(index).width);
+    setString(schema_->indexOf(field), value);
+}
+
+void MemRecord::setString(std::size_t index, const std::string& value)
+{
+    (*values_)[checked(index, false)] = limitCharacters(value, schema_->at(index).width);
 }
 
 void MemRecord::setFloat(const std::string& field, double value)
 {
-    (*values_)[checked(field, true)] = value;
+    setFloat(schema_->indexOf(field), value);
+}
+
+void MemRecord::setFloat(std::size_t index, double value)
+{
+    (*values_)[checked(index, true)] = value;
 }
 
 void MemRecord::setDateTime(const std::string& field, double value)
@@ -97,7 +110,11 @@ void MemRecord::setDate(const std::string& field, DayNumber value)
 
 void MemRecord::clear(const std::string& field)
 {
-    const std::size_t index = schema_->indexOf(field);
+    clear(schema_->indexOf(field));
+}
+
+void MemRecord::clear(std::size_t index)
+{
     if (schema_->at(index).type == MemFieldType::String)
         (*values_)[index] = std::string();
     else

@@ -30,8 +30,15 @@ public:
     void setDate(const std::string& field, DayNumber value);
     void clear(const std::string& field);
 
+    // The same by the field's position in the schema, for a caller that has
+    // looked the name up already.
+    void setString(std::size_t index, const std::string& value);
+    void setFloat(std::size_t index, double value);
+    void clear(std::size_t index);
+
 private:
     std::size_t checked(const std::string& field, bool forNumber) const;
+    std::size_t checked(std::size_t index, bool forNumber) const;
 
     const MemSchema* schema_;
     std::vector<MemValue>* values_;

@@ -298,39 +298,43 @@ void MemTable::cancel()
     state_ = State::Browse;
 }
 
-MemRecord MemTable::writable(const std::string& field)
+std::size_t MemTable::writableField(const std::string& field) const
 {
     requireOpen();
     if (state_ == State::Browse)
         throw Error("Dataset " + name_ + " is not in edit or insert mode");
-    if (schema_.at(schema_.indexOf(field)).calculated)
+    const std::size_t index = schema_.indexOf(field);
+    if (schema_.at(index).calculated)
         throw Error(formatMessage("Field '%s' cannot be modified", field));
-    return MemRecord(schema_, buffer_);
+    return index;
 }
 
 void MemTable::setString(const std::string& field, const std::string& value)
 {
-    writable(field).setString(field, value);
+    const std::size_t index = writableField(field);
+    MemRecord(schema_, buffer_).setString(index, value);
 }
 
 void MemTable::setFloat(const std::string& field, double value)
 {
-    writable(field).setFloat(field, value);
+    const std::size_t index = writableField(field);
+    MemRecord(schema_, buffer_).setFloat(index, value);
 }
 
 void MemTable::setDateTime(const std::string& field, double value)
 {
-    writable(field).setDateTime(field, value);
+    setFloat(field, value);
 }
 
 void MemTable::setDate(const std::string& field, DayNumber value)
 {
-    writable(field).setDate(field, value);
+    setFloat(field, static_cast<double>(value));
 }
 
 void MemTable::clear(const std::string& field)
 {
-    writable(field).clear(field);
+    const std::size_t index = writableField(field);
+    MemRecord(schema_, buffer_).clear(index);
 }
 
 } // namespace tarvela

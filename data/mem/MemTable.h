@@ -77,7 +77,8 @@ private:
 
     void requireOpen() const;
     void requireBrowse() const;
-    MemRecord writable(const std::string& field);
+    // The field's position, when the pending row may be written there.
+    std::size_t writableField(const std::string& field) const;
     MemRecord current() const;
     Row blankRow() const;
     const MemIndex* selected() const;

@@ -174,6 +174,14 @@ void DbfTable::detachIndexFile(const std::string& fileName)
     indexes_->detach(indexPath(fileName));
 }
 
+DbfTable::IndexHold::IndexHold(DbfTable& table) : hold_(table.openIndexes()) {}
+
+IndexSet& DbfTable::openIndexes()
+{
+    requireOpen();
+    return *indexes_;
+}
+
 void DbfTable::selectTag(const std::string& tagName)
 {
     requireIdle();

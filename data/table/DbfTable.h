@@ -63,6 +63,17 @@ public:
                        const std::string& keyExpression, const std::string& forExpression,
                        bool unique, bool descending, const BuildProgress& progress = {});
 
+    // Keeps the locks of the attached index files while alive (see
+    // IndexSet::Hold): for the few steps of one document's rows. It must
+    // end before the table is closed.
+    class IndexHold {
+    public:
+        explicit IndexHold(DbfTable& table);
+
+    private:
+        IndexSet::Hold hold_;
+    };
+
     // Navigation in the active tag's order or file order; deleted records skipped.
     void first();
     void last();
@@ -113,6 +124,7 @@ public:
 
 private:
     void requireOpen() const;
+    IndexSet& openIndexes();
     void requireIdle() const;
     void requireEditing() const;
     bool hasIndexOrder() const;
