@@ -124,11 +124,20 @@ std::string cp1250ToUtf8(std::string_view bytes)
 std::string utf8ToCp1250(std::string_view text)
 {
     static const auto reverse = reverseOf(codepage_tables::kCp1250);
+    const auto isAscii = [](char c) { return static_cast<unsigned char>(c) < 0x80; };
     std::string out;
     out.reserve(text.size());
-    for (char32_t cp : utf8ToUtf32(text)) {
-        const auto found = reverse.find(cp);
-        out += found == reverse.end() ? '?' : static_cast<char>(found->second);
+    // ASCII is the same in both; only the other sequences are decoded.
+    auto at = text.begin();
+    while (at != text.end()) {
+        const auto other = std::find_if_not(at, text.end(), isAscii);
+        out.append(at, other);
+        const auto end = std::find_if(other, text.end(), isAscii);
+        for (char32_t cp : utf8ToUtf32(std::string_view(other, end))) {
+            const auto found = reverse.find(cp);
+            out += found == reverse.end() ? '?' : static_cast<char>(found->second);
+        }
+        at = end;
     }
     return out;
 }

@@ -4,15 +4,6 @@
 
 namespace tarvela {
 
-namespace {
-
-char upperAsciiChar(char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-} // namespace
-
 std::string trimmed(std::string_view text, std::string_view blanks)
 {
     const auto first = text.find_first_not_of(blanks);

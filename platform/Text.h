@@ -14,17 +14,11 @@ std::string trimmed(std::string_view text, std::string_view blanks = " ");
 // it is safe on temporaries.
 std::string_view withoutTrailingBlanks(std::string_view text);
 std::string withoutTrailingBlanks(const std::string& text);
+inline char upperAsciiChar(char c)
+{
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 std::string upperAscii(std::string text);
 bool equalIgnoringAsciiCase(std::string_view a, std::string_view b);
-
-// Looks a name up in a map keyed by upper-case names. Names already in upper
-// case, as nearly every caller writes field names, cost no copy: field access
-// by name is on the hot path of every report.
-template <typename Map>
-auto findUpperCaseKey(const Map& byUpperName, const std::string& name)
-{
-    const auto found = byUpperName.find(name);
-    return found != byUpperName.end() ? found : byUpperName.find(upperAscii(name));
-}
 
 } // namespace tarvela

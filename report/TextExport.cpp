@@ -15,36 +15,39 @@ namespace {
 constexpr int kSignificantDigits = 15;
 constexpr long long kMillisecondsPerDay = 86400000;
 
-std::string quoted(const std::string& text)
+void appendQuoted(std::string& out, const std::string& text)
 {
-    std::string result = "\"";
+    out += '"';
     for (char c : text) {
         if (c == '"')
-            result += '"';
-        result += c;
+            out += '"';
+        out += c;
     }
-    return result + "\"";
+    out += '"';
 }
 
-std::string textOf(const ExportValue& value)
+void appendValue(std::string& out, const ExportValue& value)
 {
     if (const auto* text = std::get_if<std::string>(&value))
-        return quoted(*text);
-    if (const auto* number = std::get_if<double>(&value))
-        return quoted(exportNumber(*number));
-    if (const auto* date = std::get_if<ExportDateTime>(&value))
-        return quoted(exportDateTime(date->value));
-    if (const auto* flag = std::get_if<ExportBool>(&value))
-        return quoted(exportBool(flag->value));
-    return {};
+        appendQuoted(out, *text);
+    else if (const auto* number = std::get_if<double>(&value))
+        appendQuoted(out, exportNumber(*number));
+    else if (const auto* date = std::get_if<ExportDateTime>(&value))
+        appendQuoted(out, exportDateTime(date->value));
+    else if (const auto* flag = std::get_if<ExportBool>(&value))
+        appendQuoted(out, exportBool(flag->value));
 }
 
-void appendLine(std::string& out, const std::vector<std::string>& items)
+// Every item is followed by a comma, the last one too.
+template <typename Items, typename Append>
+void appendLine(std::string& out, const Items& items, Append append)
 {
-    for (size_t i = 0; i < items.size(); ++i) {
-        if (i > 0)
+    bool first = true;
+    for (const auto& item : items) {
+        if (!first)
             out += ',';
-        out += items[i];
+        first = false;
+        append(out, item);
     }
     out += ",\r\n";
 }
@@ -104,16 +107,9 @@ std::string exportDateTime(double value)
 std::string textExportBytes(const ExportTable& table)
 {
     std::string text;
-    std::vector<std::string> items;
-    for (const std::string& label : table.labels)
-        items.push_back(quoted(label));
-    appendLine(text, items);
-    for (const std::vector<ExportValue>& row : table.rows) {
-        items.clear();
-        for (const ExportValue& value : row)
-            items.push_back(textOf(value));
-        appendLine(text, items);
-    }
+    appendLine(text, table.labels, appendQuoted);
+    for (const std::vector<ExportValue>& row : table.rows)
+        appendLine(text, row, appendValue);
     return utf8ToCp1250(text);
 }
 

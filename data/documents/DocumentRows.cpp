@@ -7,7 +7,7 @@ namespace tarvela {
 
 bool sameNumber(const std::string& stored, const std::string& sought)
 {
-    return withoutTrailingBlanks(stored) == withoutTrailingBlanks(sought);
+    return withoutTrailingBlanks(std::string_view(stored)) == withoutTrailingBlanks(std::string_view(sought));
 }
 
 void forEachRowOfDocument(DbfTable& table, const std::string& numberField, const std::string& number,

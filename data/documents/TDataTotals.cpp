@@ -44,18 +44,27 @@ ItemLine readItemLine(const DbfTable& denik, int kind, int priceBasis)
                       denik.asFloat("DEN_DAN"), priceBasis);
 }
 
-void appendToDokladObsah(MemTable& rows, const ItemSum& item, const std::string& document)
+// Writes the folded items as the rows of DokladObsah, its fields looked up
+// once for all of them.
+void fillDokladObsah(MemTable& rows, const std::vector<ItemSum>& items, const std::string& document)
 {
-    rows.append();
-    rows.setString("DOK_KAV", item.card);
-    rows.setString("DOK_IND", item.variant);
-    rows.setFloat("DOK_KUS", item.sum.quantity);
-    rows.setFloat("DOK_PCC", item.sum.sellingValue);
-    rows.setFloat("DOK_NCC", item.sum.cost);
-    rows.setFloat("DOK_DAN", item.sum.vatRate);
-    rows.setFloat("DOK_DPH", item.sum.vat);
-    rows.setString("DOK_CIS", document);
-    rows.post();
+    const MemSchema& fields = rows.schema();
+    const std::size_t card = fields.indexOf("DOK_KAV"), variant = fields.indexOf("DOK_IND"),
+                      quantity = fields.indexOf("DOK_KUS"), selling = fields.indexOf("DOK_PCC"),
+                      cost = fields.indexOf("DOK_NCC"), rate = fields.indexOf("DOK_DAN"),
+                      vat = fields.indexOf("DOK_DPH"), number = fields.indexOf("DOK_CIS");
+    for (const ItemSum& item : items) {
+        rows.append();
+        rows.setString(card, item.card);
+        rows.setString(variant, item.variant);
+        rows.setFloat(quantity, item.sum.quantity);
+        rows.setFloat(selling, item.sum.sellingValue);
+        rows.setFloat(cost, item.sum.cost);
+        rows.setFloat(rate, item.sum.vatRate);
+        rows.setFloat(vat, item.sum.vat);
+        rows.setString(number, document);
+        rows.post();
+    }
 }
 
 // Folds the lines in a plain list, which the totals then read in the same
@@ -70,8 +79,7 @@ std::vector<ItemSum> collectItems(TData& data, const std::string& document, int 
         addItemLine(items, data.Denik.asString("DEN_KAV"), data.Denik.asString("DEN_IND"), line);
         cost += line.cost;
     });
-    for (const ItemSum& item : items)
-        appendToDokladObsah(data.DokladObsah, item, document);
+    fillDokladObsah(data.DokladObsah, items, document);
     if (header.state() == DbfTable::State::Edit) {
         header.setFloat("HLA_NCA", cost);
         header.setFloat("HLA_SBD", discountsKeptApart(data, document));

@@ -8,30 +8,24 @@
 
 namespace tarvela {
 
-namespace {
-
-} // namespace
-
 void MemSchema::add(const MemField& field)
 {
-    const std::string key = upperAscii(field.name);
-    if (byName_.count(key) != 0)
+    if (!byName_.add(field.name, fields_.size()))
         throw Error("Duplicate field name '" + field.name + "'");
-    byName_.emplace(key, fields_.size());
     fields_.push_back(field);
 }
 
 bool MemSchema::has(const std::string& name) const
 {
-    return findUpperCaseKey(byName_, name) != byName_.end();
+    return byName_.contains(name);
 }
 
 std::size_t MemSchema::indexOf(const std::string& name) const
 {
-    const auto found = findUpperCaseKey(byName_, name);
-    if (found == byName_.end())
+    const std::size_t* found = byName_.find(name);
+    if (!found)
         throw Error(formatMessage("Field '%s' not found", name));
-    return found->second;
+    return *found;
 }
 
 bool MemSchema::hasCalculatedFields() const

@@ -3,10 +3,10 @@
 #pragma once
 
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "data/mem/MemField.h"
+#include "platform/NameIndex.h"
 
 namespace tarvela {
 
@@ -23,7 +23,7 @@ public:
 
 private:
     std::vector<MemField> fields_;
-    std::unordered_map<std::string, std::size_t> byName_;
+    NameIndex byName_;
 };
 
 } // namespace tarvela

@@ -300,25 +300,40 @@ void MemTable::cancel()
 
 std::size_t MemTable::writableField(const std::string& field) const
 {
+    const std::size_t index = schema_.indexOf(field);
+    requireWritable(index);
+    return index;
+}
+
+void MemTable::requireWritable(std::size_t field) const
+{
     requireOpen();
     if (state_ == State::Browse)
         throw Error("Dataset " + name_ + " is not in edit or insert mode");
-    const std::size_t index = schema_.indexOf(field);
-    if (schema_.at(index).calculated)
-        throw Error(formatMessage("Field '%s' cannot be modified", field));
-    return index;
+    if (schema_.at(field).calculated)
+        throw Error(formatMessage("Field '%s' cannot be modified", schema_.at(field).name));
 }
 
 void MemTable::setString(const std::string& field, const std::string& value)
 {
-    const std::size_t index = writableField(field);
-    MemRecord(schema_, buffer_).setString(index, value);
+    setString(writableField(field), value);
 }
 
 void MemTable::setFloat(const std::string& field, double value)
 {
-    const std::size_t index = writableField(field);
-    MemRecord(schema_, buffer_).setFloat(index, value);
+    setFloat(writableField(field), value);
+}
+
+void MemTable::setString(std::size_t field, const std::string& value)
+{
+    requireWritable(field);
+    MemRecord(schema_, buffer_).setString(field, value);
+}
+
+void MemTable::setFloat(std::size_t field, double value)
+{
+    requireWritable(field);
+    MemRecord(schema_, buffer_).setFloat(field, value);
 }
 
 void MemTable::setDateTime(const std::string& field, double value)

@@ -71,6 +71,10 @@ public:
     void setDateTime(const std::string& field, double value);
     void setDate(const std::string& field, DayNumber value);
     void clear(const std::string& field);
+    // The same by the field's position (schema().indexOf), for a run that
+    // writes the same fields into many rows.
+    void setString(std::size_t field, const std::string& value);
+    void setFloat(std::size_t field, double value);
 
 private:
     using Row = std::vector<MemValue>;
@@ -79,6 +83,7 @@ private:
     void requireBrowse() const;
     // The field's position, when the pending row may be written there.
     std::size_t writableField(const std::string& field) const;
+    void requireWritable(std::size_t field) const;
     MemRecord current() const;
     Row blankRow() const;
     const MemIndex* selected() const;

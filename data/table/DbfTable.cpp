@@ -99,7 +99,7 @@ void DbfTable::open()
         checkLayout(*settings_->layout, file->fields());
     Cursor fresh;
     for (std::size_t i = 0; i < file->fields().size(); ++i)
-        fresh.fieldIndex.emplace(upperAscii(file->fields()[i].name), i);
+        fresh.fieldIndex.add(file->fields()[i].name, i);
     fresh.state = State::Browse;
     fresh.buffer = file->blankRecord();
     *cursor_ = std::move(fresh);

@@ -51,10 +51,10 @@ double parseNumberText(const std::string& text)
 const FieldDescriptor& DbfTable::fieldNamed(const std::string& name) const
 {
     requireIdle();
-    const auto found = findUpperCaseKey(cursor_->fieldIndex, name);
-    if (found == cursor_->fieldIndex.end())
+    const std::size_t* found = cursor_->fieldIndex.find(name);
+    if (!found)
         throw Error(formatMessage("Field '%s' not found", name));
-    return file_->fields()[found->second];
+    return file_->fields()[*found];
 }
 
 std::string_view DbfTable::rawField(const FieldDescriptor& field) const
@@ -64,7 +64,7 @@ std::string_view DbfTable::rawField(const FieldDescriptor& field) const
 
 bool DbfTable::hasField(const std::string& name) const
 {
-    return isOpen() && findUpperCaseKey(cursor_->fieldIndex, name) != cursor_->fieldIndex.end();
+    return isOpen() && cursor_->fieldIndex.contains(name);
 }
 
 const std::vector<FieldDescriptor>& DbfTable::fields() const

@@ -5,9 +5,9 @@
 
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 
 #include "data/table/DbfTable.h"
+#include "platform/NameIndex.h"
 
 namespace tarvela {
 
@@ -31,7 +31,7 @@ struct DbfTable::Cursor {
     std::string spare;               // a second record buffer for navigation
     std::string original;            // its bytes before edit; empty while inserting
     std::uint32_t returnTo = 0;      // record to go back to when an insert is cancelled
-    std::unordered_map<std::string, std::size_t> fieldIndex;  // upper-case name
+    NameIndex fieldIndex;
 };
 
 } // namespace tarvela
