@@ -47,22 +47,31 @@ MemTable makeSesMarObr()
 }
 
 void addToSesMarObr(MemTable& table, const std::string& salesman, const std::string& customer,
-                    const std::string& customerName, const RebateAmounts& amounts)
+                    const std::string& customerName, const std::vector<RebateAmounts>& lines, double share)
 {
-    if (table.locate({"SES_OBC", "SES_ODB"}, {salesman, customer})) {
+    if (lines.empty())
+        return;
+    const bool found = table.locate({"SES_OBC", "SES_ODB"}, {salesman, customer});
+    RebateAmounts sum = found ? RebateAmounts{table.asFloat("SES_CNC"), table.asFloat("SES_CPC"),
+                                              table.asFloat("SES_RAB")}
+                              : RebateAmounts{lines.front().cost * share, lines.front().priceList * share,
+                                              lines.front().rebate * share};
+    for (auto line = lines.begin() + (found ? 0 : 1); line != lines.end(); ++line) {
+        sum.cost += line->cost * share;
+        sum.priceList += line->priceList * share;
+        sum.rebate += line->rebate * share;
+    }
+    if (found) {
         table.edit();
-        table.setFloat("SES_CNC", table.asFloat("SES_CNC") + amounts.cost);
-        table.setFloat("SES_CPC", table.asFloat("SES_CPC") + amounts.priceList);
-        table.setFloat("SES_RAB", table.asFloat("SES_RAB") + amounts.rebate);
     } else {
         table.append();
         table.setString("SES_OBC", salesman);
         table.setString("SES_ODB", customer);
         table.setString("SES_NAC", customerName);
-        table.setFloat("SES_CNC", amounts.cost);
-        table.setFloat("SES_CPC", amounts.priceList);
-        table.setFloat("SES_RAB", amounts.rebate);
     }
+    table.setFloat("SES_CNC", sum.cost);
+    table.setFloat("SES_CPC", sum.priceList);
+    table.setFloat("SES_RAB", sum.rebate);
     table.post();
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "data/mem/MemTable.h"
 
@@ -12,17 +13,19 @@ namespace tarvela {
 
 MemTable makeSesMarObr();
 
-// What one journal line adds to a row, already multiplied by the share.
+// What one journal line adds to a row at share 1.
 struct RebateAmounts {
     double cost = 0;       // SES_CNC
     double priceList = 0;  // SES_CPC
     double rebate = 0;     // SES_RAB
 };
 
-// Adds to the row of (salesman, customer), appending it with the name when
-// missing. The table must be open.
+// Adds the lines, each multiplied by the share, to the row of (salesman,
+// customer) one after the other, appending the row with the name when
+// missing: the sums come out as if each line were added to the row on its
+// own, while the row is found and written once. The table must be open.
 void addToSesMarObr(MemTable& table, const std::string& salesman, const std::string& customer,
-                    const std::string& customerName, const RebateAmounts& amounts);
+                    const std::string& customerName, const std::vector<RebateAmounts>& lines, double share);
 
 // The margin marker of a row or total without a cost value.
 inline constexpr double kNoMargin = 999999;

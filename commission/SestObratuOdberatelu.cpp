@@ -29,7 +29,7 @@ const char* const kTradeDiscountCode = "300";
 // A sale line without cost still counts, so that its row has a cost.
 constexpr double kCostOfFreeLine = 0.0001;
 
-// The invoice's sale and discount lines, each as it adds to a row at share 1.
+// The invoice's sale and discount lines, in journal order.
 std::vector<RebateAmounts> rebateLinesOf(TData& data, const std::string& invoice)
 {
     std::vector<RebateAmounts> lines;
@@ -67,9 +67,8 @@ void addInvoice(TDataSestavy& sestavy, const ListedDocument& invoice)
     TData& data = sestavy.data();
     const std::vector<RebateAmounts> lines = rebateLinesOf(data, invoice.number);
     for (const SalesmanShare& share : sharesOfInvoice(data, invoice))
-        for (const RebateAmounts& line : lines)
-            addToSesMarObr(sestavy.SesMarObr, share.salesman, invoice.customerId, invoice.customerName,
-                           {line.cost * share.share, line.priceList * share.share, line.rebate * share.share});
+        addToSesMarObr(sestavy.SesMarObr, share.salesman, invoice.customerId, invoice.customerName, lines,
+                       share.share);
 }
 
 } // namespace

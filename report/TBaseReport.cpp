@@ -16,13 +16,13 @@ constexpr double kBorderPenCm = 0.02;
 
 std::vector<std::string> splitAtTabs(const std::string& text)
 {
-    std::vector<std::string> parts(1);
-    for (char c : text) {
-        if (c == '\t')
-            parts.emplace_back();
-        else
-            parts.back().push_back(c);
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (std::size_t tab = text.find('\t'); tab != std::string::npos; tab = text.find('\t', start)) {
+        parts.emplace_back(text, start, tab - start);
+        start = tab + 1;
     }
+    parts.emplace_back(text, start);
     return parts;
 }
 

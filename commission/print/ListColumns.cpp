@@ -23,8 +23,10 @@ void setListColumns(TBaseReport& canvas, std::span<const ListColumn> columns, in
 std::string tabbedLine(const std::vector<std::string>& cells)
 {
     std::string line;
-    for (const std::string& cell : cells)
-        line += "\t" + cell;
+    for (const std::string& cell : cells) {
+        line += '\t';
+        line += cell;
+    }
     return line;
 }
 

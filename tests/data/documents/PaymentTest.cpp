@@ -4,6 +4,7 @@
 #include "support/CompanyFixture.h"
 #include "data/company/TData.h"
 #include "data/documents/PaymentStatus.h"
+#include "platform/FileFaults.h"
 
 namespace tarvela {
 namespace {
@@ -101,6 +102,26 @@ namespace {
 
 // The sum of these three payments is 1862.9999999999998 in binary floating
 // point: compared as it is, the invoice would stay unpaid.
+// Other workstations wait for the index lock, so a document's rows are read
+// under one lock however many there are.
+TEST(PaymentSum, ReadsTheRowsOfADocumentUnderOneIndexLock)
+{
+    CompanyFixture company;
+    company.addPayment("F001", 10.00, day(2026, 3, 1));
+    for (int i = 1; i <= 6; ++i)
+        company.addPayment("F002", 10.00 * i, day(2026, 3, i));
+    TData& data = company.data();
+    data.OpenVyp(0, "DO1");
+    const auto locksFor = [&](const std::string& document) {
+        disarmFileFaults();  // restarts the count
+        data.GetPlacenoFaktura(document);
+        return fileOperationCount(FileOperation::Lock);
+    };
+    EXPECT_EQ(locksFor("F001"), 1);
+    EXPECT_EQ(locksFor("F002"), 1);
+    data.CloseVyp();
+}
+
 TEST(PaidInFull, ComparesWholeCents)
 {
     test::CompanyFixture company;
