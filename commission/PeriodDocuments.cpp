@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <vector>
 
 #include "commission/TDataSestavy.h"
 #include "data/table/DbfTable.h"
@@ -39,6 +40,25 @@ private:
     DbfTable& table_;
 };
 
+constexpr std::size_t kBatchSize = 64;
+
+// The next documents in tag order, read under one index lock, for a lock per
+// document would cost as much as reading them; the table is left on the
+// last of them. Nothing else runs while the lock is held.
+std::vector<ListedDocument> nextBatch(DbfTable& documents, bool stepFirst)
+{
+    std::vector<ListedDocument> batch;
+    const DbfTable::IndexHold held(documents);
+    if (stepFirst && !documents.eof())
+        documents.next();
+    for (; !documents.eof(); documents.next()) {
+        batch.push_back(readListedDocument(documents));
+        if (batch.size() == kBatchSize)
+            break;
+    }
+    return batch;
+}
+
 int percentOf(double done, double whole)
 {
     return whole > 0 ? int(std::lround(std::clamp(100.0 * done / whole, 0.0, 100.0))) : 100;
@@ -61,14 +81,15 @@ void forEachDocumentOfPeriod(DbfTable& documents, const ReportRequest& request, 
     const double whole = byRange ? double(period.to) - period.from + 1 : double(documents.recordCount());
     ui.setProgressPercent(0);
     double done = 0;
-    for (; !documents.eof(); documents.next()) {
-        ui.processEvents();
-        const ListedDocument document = readListedDocument(documents);
-        const DayNumber issue = issueDate == IssueDateSource::DatKeyRange ? document.entered : document.issued;
-        if (inPeriod(dateByBasis(document, request.dateBasis, issue), period))
-            visit(document);
-        done = byRange ? double(document.entered) - period.from + 1 : done + 1;
-        ui.setProgressPercent(percentOf(done, whole));
+    for (auto batch = nextBatch(documents, false); !batch.empty(); batch = nextBatch(documents, true)) {
+        for (const ListedDocument& document : batch) {
+            ui.processEvents();
+            const DayNumber issue = issueDate == IssueDateSource::DatKeyRange ? document.entered : document.issued;
+            if (inPeriod(dateByBasis(document, request.dateBasis, issue), period))
+                visit(document);
+            done = byRange ? double(document.entered) - period.from + 1 : done + 1;
+            ui.setProgressPercent(percentOf(done, whole));
+        }
     }
 }
 
