@@ -87,8 +87,8 @@ public:
     // so the flag agrees with the new total. False (after the lock message,
     // nothing changed) when another program holds the header.
     bool OpravaHlavicky(const std::string& document, int kind);
-    // HlaHod's item collection: the document's items folded into the
-    // emptied DokladObsah, also returned in the order of its rows.
+    // HlaHod's item collection: the document's items folded and appended to
+    // DokladObsah (which HlaHod empties first), and returned in that order.
     std::vector<ItemSum> GetDoklad(const std::string& document);
     std::vector<ItemSum> GetDobropis(const std::string& document);
     double GetPlacenoFaktura(const std::string& document);

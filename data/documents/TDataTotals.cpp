@@ -25,10 +25,18 @@ DbfTable& headerTable(TData& data, int kind)
     throw Error("Unknown document kind " + std::to_string(kind));
 }
 
+std::vector<DocumentDiscount> discountsOf(TData& data, const std::string& document)
+{
+    ScopedTableOpen open(data, data.FaktSlevy, "DO1");
+    data.FaktSlevy.selectTag("DO1");
+    std::vector<DocumentDiscount> discounts;
+    forEachRowOfDocument(data.FaktSlevy, "FAS_FAK", document,
+                         [&] { discounts.push_back(readDiscount(data.FaktSlevy)); });
+    return discounts;
+}
+
 // The discounts that neither reduce the VAT base nor are spread into the
 // items, as the header keeps them in HLA_SBD.
-std::vector<DocumentDiscount> discountsOf(TData& data, const std::string& document);
-
 double discountsKeptApart(TData& data, const std::string& document)
 {
     double sum = 0;
@@ -85,16 +93,6 @@ std::vector<ItemSum> collectItems(TData& data, const std::string& document, int 
         header.setFloat("HLA_SBD", discountsKeptApart(data, document));
     }
     return items;
-}
-
-std::vector<DocumentDiscount> discountsOf(TData& data, const std::string& document)
-{
-    ScopedTableOpen open(data, data.FaktSlevy, "DO1");
-    data.FaktSlevy.selectTag("DO1");
-    std::vector<DocumentDiscount> discounts;
-    forEachRowOfDocument(data.FaktSlevy, "FAS_FAK", document,
-                         [&] { discounts.push_back(readDiscount(data.FaktSlevy)); });
-    return discounts;
 }
 
 } // namespace
