@@ -10,7 +10,7 @@ namespace tarvela::cdx {
 namespace {
 // Bounds the memory of a long walk over a large tag to a few megabytes,
 // whatever the size of the file; a walk or seek needs far fewer pages.
-constexpr std::size_t kMaxCachedNodes = 4096;
+constexpr std::size_t kMaxCachedNodes = 1024;
 constexpr std::size_t kCounterOffset = 8;
 }
 
