@@ -16,7 +16,9 @@ class TReportSystem {
 public:
     using Handler = std::function<void(TBaseReport& sender)>;
     // Shows the finished pages; printerIndex is the printer the run chose.
-    using Preview = std::function<void(const ReportDocument& pages, int printerIndex)>;
+    // The preview may take the pages for as long as it shows them (a large
+    // report is not copied), but gives them back before it returns.
+    using Preview = std::function<void(ReportDocument& pages, int printerIndex)>;
 
     Handler SestavyBeforePrint;
     Handler SestavyPrint;

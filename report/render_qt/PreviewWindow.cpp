@@ -281,6 +281,16 @@ bool PreviewWindow::printPages()
     return true;
 }
 
+ReportDocument PreviewWindow::takeDocument()
+{
+    ReportDocument taken = std::move(document_);
+    document_ = {};
+    matches_.clear();
+    match_ = -1;
+    refresh();
+    return taken;
+}
+
 void PreviewWindow::refresh()
 {
     const int count = pageCount();

@@ -38,6 +38,8 @@ public:
     int pageCount() const { return int(document_.pages.size()); }
     int zoomPercent() const { return zoom_; }
     const ReportDocument& document() const { return document_; }
+    // The pages shown, for whoever lent them; the window shows none after.
+    ReportDocument takeDocument();
 
     void goToPage(int number);
     void setZoom(int percent);

@@ -11,9 +11,10 @@ QtReportDevices::QtReportDevices(TReportSystem& system, QWidget* parent, Ui* ui)
 {
     system_.setStatusWindow(&status_);
     system_.setInstalledPrinterCount([] { return int(QPrinterInfo::availablePrinters().size()); });
-    system_.setPreview([parent, ui](const ReportDocument& pages, int printerIndex) {
-        PreviewWindow preview(pages, printerIndex, ui, parent);
+    system_.setPreview([parent, ui](ReportDocument& pages, int printerIndex) {
+        PreviewWindow preview(std::move(pages), printerIndex, ui, parent);
         preview.exec();
+        pages = preview.takeDocument();
     });
 }
 

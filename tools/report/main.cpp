@@ -65,7 +65,7 @@ int produce(const ReportToolOptions& options, const char* argv0)
         sestavy.DocumentsFolder = [folder] { return folder; };
     }
     std::optional<ReportDocument> pages;
-    sestavy.Sestavy.setPreview([&](const ReportDocument& generated, int) { pages = generated; });
+    sestavy.Sestavy.setPreview([&](ReportDocument& generated, int) { pages = std::move(generated); });
     runReport(sestavy, options);
     if (!pages) {
         std::cerr << "Salesman '" << options.salesman << "' not found; no report produced\n";
