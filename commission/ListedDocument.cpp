@@ -12,6 +12,15 @@ ListedDocument readListedDocument(const DbfTable& documents)
             documents.asDate("HLA_DSP")};
 }
 
+std::vector<std::string> numbersOf(const DocumentBatch& documents)
+{
+    std::vector<std::string> numbers;
+    numbers.reserve(documents.size());
+    for (const ListedDocument& document : documents)
+        numbers.push_back(document.number);
+    return numbers;
+}
+
 DayNumber dateByBasis(const ListedDocument& document, DateBasis basis, DayNumber issueDate)
 {
     switch (basis) {

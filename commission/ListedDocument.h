@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "commission/ReportRequest.h"
 #include "platform/Date.h"
@@ -26,6 +27,10 @@ struct ListedDocument {
 };
 
 ListedDocument readListedDocument(const DbfTable& documents);
+
+// A few dozen documents that a report reads together.
+using DocumentBatch = std::vector<ListedDocument>;
+std::vector<std::string> numbersOf(const DocumentBatch& documents);
 
 // The date the basis picks; issueDate is HLA_DAT or HLA_DVS, as the report says.
 DayNumber dateByBasis(const ListedDocument& document, DateBasis basis, DayNumber issueDate);

@@ -67,7 +67,7 @@ int percentOf(double done, double whole)
 } // namespace
 
 void forEachDocumentOfPeriod(DbfTable& documents, const ReportRequest& request, IssueDateSource issueDate, Ui& ui,
-                             const std::function<void(const ListedDocument&)>& visit)
+                             const std::function<void(const DocumentBatch&)>& visit)
 {
     const SettlementPeriod& period = request.period;
     const bool byRange = request.dateBasis == DateBasis::IssueDate && issueDate == IssueDateSource::DatKeyRange;
@@ -82,28 +82,34 @@ void forEachDocumentOfPeriod(DbfTable& documents, const ReportRequest& request, 
     ui.setProgressPercent(0);
     double done = 0;
     for (auto batch = nextBatch(documents, false); !batch.empty(); batch = nextBatch(documents, true)) {
+        DocumentBatch taken;
         for (const ListedDocument& document : batch) {
             ui.processEvents();
             const DayNumber issue = issueDate == IssueDateSource::DatKeyRange ? document.entered : document.issued;
             if (inPeriod(dateByBasis(document, request.dateBasis, issue), period))
-                visit(document);
+                taken.push_back(document);
             done = byRange ? double(document.entered) - period.from + 1 : done + 1;
             ui.setProgressPercent(percentOf(done, whole));
         }
+        if (!taken.empty())
+            visit(taken);
     }
 }
 
 void forEachDocumentWithAmounts(TDataSestavy& sestavy, const ReportRequest& request, DocumentKind kind,
-                                const DocumentWithAmounts& visit)
+                                const DocumentsWithAmounts& visit)
 {
     TData& data = sestavy.data();
     const bool invoices = kind == DocumentKind::Invoice;
     const double sign = invoices ? 1 : -1;
     forEachDocumentOfPeriod(invoices ? sestavy.SesFak : sestavy.SesDob, request, IssueDateSource::DatKeyRange,
-                            data.ui(), [&](const ListedDocument& document) {
-                                const DocumentTotals totals =
-                                    data.HlaHod(document.number, invoices ? kInvoiceKind : kCreditNoteKind);
-                                visit(document, amountsOf(totals).times(sign), sign);
+                            data.ui(), [&](const DocumentBatch& documents) {
+                                std::vector<DocumentAmounts> amounts;
+                                amounts.reserve(documents.size());
+                                for (const DocumentTotals& totals : data.HlaHodOfDocuments(
+                                         numbersOf(documents), invoices ? kInvoiceKind : kCreditNoteKind))
+                                    amounts.push_back(amountsOf(totals).times(sign));
+                                visit(documents, amounts, sign);
                             });
 }
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include "commission/DocumentAmounts.h"
 #include "commission/DocumentHeader.h"
@@ -23,15 +24,17 @@ enum class IssueDateSource {
     DvsField      // HLA_DVS, tested on every document
 };
 
+// visit gets the documents of the period a few dozen at a time, in order.
 void forEachDocumentOfPeriod(DbfTable& documents, const ReportRequest& request, IssueDateSource issueDate, Ui& ui,
-                             const std::function<void(const ListedDocument&)>& visit);
+                             const std::function<void(const DocumentBatch&)>& visit);
 
 // The invoices (SesFak) or credit notes (SesDob) of the period by their
-// issue date key, each with its totals; sign is -1 for credit notes, whose
-// amounts come negated.
-using DocumentWithAmounts =
-    std::function<void(const ListedDocument& document, const DocumentAmounts& amounts, double sign)>;
+// issue date key, a few dozen at a time, each with its totals (amounts[i]
+// belongs to documents[i]); sign is -1 for credit notes, whose amounts come
+// negated.
+using DocumentsWithAmounts = std::function<void(const DocumentBatch& documents,
+                                                const std::vector<DocumentAmounts>& amounts, double sign)>;
 void forEachDocumentWithAmounts(TDataSestavy& sestavy, const ReportRequest& request, DocumentKind kind,
-                                const DocumentWithAmounts& visit);
+                                const DocumentsWithAmounts& visit);
 
 } // namespace tarvela

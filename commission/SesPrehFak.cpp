@@ -47,9 +47,12 @@ void TDataSestavy::SesPrehFak(const ReportRequest& asked)
     {
         const RunProgress progress(data_.ui(), kPreparingReportData);
         for (const DocumentKind kind : {DocumentKind::Invoice, DocumentKind::CreditNote})
-            forEachDocumentWithAmounts(*this, request, kind, [this](const ListedDocument& document,
-                                                                    const DocumentAmounts& amounts, double sign) {
-                appendToSesFakMem(SesFakMem, document, amounts, sign * data_.GetPlacenoFaktura(document.number));
+            forEachDocumentWithAmounts(*this, request, kind, [this](const DocumentBatch& documents,
+                                                                    const std::vector<DocumentAmounts>& amounts,
+                                                                    double sign) {
+                const std::vector<double> paid = data_.GetPlacenoFaktury(numbersOf(documents));
+                for (std::size_t i = 0; i < documents.size(); ++i)
+                    appendToSesFakMem(SesFakMem, documents[i], amounts[i], sign * paid[i]);
             });
         exportToTextFile(SesFakMem, std::filesystem::path(DocumentsFolder()) / kOverviewFileName);
         if (request.exportXls)

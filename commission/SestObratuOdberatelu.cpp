@@ -29,18 +29,18 @@ const char* const kTradeDiscountCode = "300";
 // A sale line without cost still counts, so that its row has a cost.
 constexpr double kCostOfFreeLine = 0.0001;
 
-// The invoice's sale and discount lines, in journal order.
-std::vector<RebateAmounts> rebateLinesOf(TData& data, const std::string& invoice)
+// The sale and discount lines of each invoice, in journal order.
+std::vector<std::vector<RebateAmounts>> rebateLinesOf(TData& data, const std::vector<std::string>& invoices)
 {
-    std::vector<RebateAmounts> lines;
-    forEachJournalLine(data, invoice, [&] {
+    std::vector<std::vector<RebateAmounts>> lines(invoices.size());
+    forEachJournalLineOfDocuments(data, invoices, [&](std::size_t invoice) {
         const std::string operation = withoutTrailingBlanks(data.Denik.asString("DEN_OPE"));
         const double value = -data.Denik.asFloat("DEN_HPC");
         if (operation == kSaleCode) {
             const double cost = -data.Denik.asFloat("DEN_HNC");
-            lines.push_back({cost == 0 ? kCostOfFreeLine : cost, value, 0});
+            lines[invoice].push_back({cost == 0 ? kCostOfFreeLine : cost, value, 0});
         } else if (operation == kTradeDiscountCode) {
-            lines.push_back({0, 0, -value});
+            lines[invoice].push_back({0, 0, -value});
         }
     });
     return lines;
@@ -51,24 +51,27 @@ struct SalesmanShare {
     double share = 1;
 };
 
-std::vector<SalesmanShare> sharesOfInvoice(TData& data, const ListedDocument& invoice)
+std::vector<SalesmanShare> sharesOfInvoice(const ListedDocument& invoice, const std::vector<SplitRecord>& splits)
 {
     std::vector<SalesmanShare> shares;
-    for (const SplitRecord& split :
-         splitRecordsOf(data.DelProv, indexFileOf("DelProv", data.settings().companyNumber), invoice.number))
+    for (const SplitRecord& split : splits)
         shares.push_back({split.salesman, split.turnoverPercent / 100});
     if (shares.empty())
         shares.push_back({invoice.salesman, 1});
     return shares;
 }
 
-void addInvoice(TDataSestavy& sestavy, const ListedDocument& invoice)
+void addInvoices(TDataSestavy& sestavy, const DocumentBatch& invoices)
 {
     TData& data = sestavy.data();
-    const std::vector<RebateAmounts> lines = rebateLinesOf(data, invoice.number);
-    for (const SalesmanShare& share : sharesOfInvoice(data, invoice))
-        addToSesMarObr(sestavy.SesMarObr, share.salesman, invoice.customerId, invoice.customerName, lines,
-                       share.share);
+    const std::vector<std::string> numbers = numbersOf(invoices);
+    const std::vector<std::vector<RebateAmounts>> lines = rebateLinesOf(data, numbers);
+    const std::vector<std::vector<SplitRecord>> splits =
+        splitRecordsOfDocuments(data.DelProv, indexFileOf("DelProv", data.settings().companyNumber), numbers);
+    for (std::size_t i = 0; i < invoices.size(); ++i)
+        for (const SalesmanShare& share : sharesOfInvoice(invoices[i], splits[i]))
+            addToSesMarObr(sestavy.SesMarObr, share.salesman, invoices[i].customerId, invoices[i].customerName,
+                           lines[i], share.share);
 }
 
 } // namespace
@@ -83,7 +86,7 @@ void TDataSestavy::SestObratuOdberatelu(const ReportRequest& asked)
         const ListReportTables tables(*this);
         const RunProgress progress(data_.ui(), kPreparingReportData);
         forEachDocumentOfPeriod(SesFak, request, IssueDateSource::DvsField, data_.ui(),
-                                [this](const ListedDocument& invoice) { addInvoice(*this, invoice); });
+                                [this](const DocumentBatch& invoices) { addInvoices(*this, invoices); });
         exportToTextFile(SesMarObr, std::filesystem::path(DocumentsFolder()) / kRebateFileName);
     }
     if (request.exportXls && !SesMarObr.isEmpty()) {

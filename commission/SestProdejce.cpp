@@ -18,16 +18,23 @@ namespace {
 
 const char* const kTurnoverFileName = "PrehledDleObchodniku.txt";
 
-void addDocument(TDataSestavy& sestavy, const ListedDocument& document, const DocumentAmounts& amounts)
+// Shares that do not add up to 100 % leave the rest to nobody.
+void addDocument(MemTable& turnover, const ListedDocument& document, const DocumentAmounts& amounts,
+                 const std::vector<SplitRecord>& splits)
+{
+    if (splits.empty())
+        return addToSesObchod(turnover, document.salesman, amounts);
+    for (const SplitRecord& split : splits)
+        addToSesObchod(turnover, split.salesman, amounts.times(split.turnoverPercent / 100));
+}
+
+void addDocuments(TDataSestavy& sestavy, const DocumentBatch& documents, const std::vector<DocumentAmounts>& amounts)
 {
     TData& data = sestavy.data();
-    const std::vector<SplitRecord> splits = splitRecordsOf(
-        data.DelProv, indexFileOf("DelProv", data.settings().companyNumber), document.number);
-    if (splits.empty())
-        return addToSesObchod(sestavy.SesObchod, document.salesman, amounts);
-    // Shares that do not add up to 100 % leave the rest to nobody.
-    for (const SplitRecord& split : splits)
-        addToSesObchod(sestavy.SesObchod, split.salesman, amounts.times(split.turnoverPercent / 100));
+    const std::vector<std::vector<SplitRecord>> splits = splitRecordsOfDocuments(
+        data.DelProv, indexFileOf("DelProv", data.settings().companyNumber), numbersOf(documents));
+    for (std::size_t i = 0; i < documents.size(); ++i)
+        addDocument(sestavy.SesObchod, documents[i], amounts[i], splits[i]);
 }
 
 } // namespace
@@ -42,10 +49,9 @@ void TDataSestavy::SestProdejce(const ReportRequest& asked)
     {
         const RunProgress progress(data_.ui(), kPreparingReportData);
         for (const DocumentKind kind : {DocumentKind::Invoice, DocumentKind::CreditNote})
-            forEachDocumentWithAmounts(*this, request, kind, [this](const ListedDocument& document,
-                                                                    const DocumentAmounts& amounts, double) {
-                addDocument(*this, document, amounts);
-            });
+            forEachDocumentWithAmounts(*this, request, kind, [this](const DocumentBatch& documents,
+                                                                    const std::vector<DocumentAmounts>& amounts,
+                                                                    double) { addDocuments(*this, documents, amounts); });
         exportToTextFile(SesObchod, std::filesystem::path(DocumentsFolder()) / kTurnoverFileName);
     }
     SesObchod.first();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <functional>
+#include <optional>
 
 #include "data/table/DbfTable.h"
 #include "data/documents/DocumentRows.h"
@@ -120,6 +121,21 @@ std::vector<SplitRecord> splitRecordsOf(DbfTable& delProv, const std::string& in
         splits.push_back(split);
         return true;
     });
+    return splits;
+}
+
+std::vector<std::vector<SplitRecord>> splitRecordsOfDocuments(DbfTable& delProv, const std::string& indexFile,
+                                                              const std::vector<std::string>& documents)
+{
+    // Without the tag each search attaches and detaches the index file,
+    // which must not happen under a hold.
+    std::optional<DbfTable::IndexHold> held;
+    if (isDocumentTag(delProv.activeTag()))
+        held.emplace(delProv);
+    std::vector<std::vector<SplitRecord>> splits;
+    splits.reserve(documents.size());
+    for (const std::string& document : documents)
+        splits.push_back(splitRecordsOf(delProv, indexFile, document));
     return splits;
 }
 

@@ -29,4 +29,9 @@ std::optional<SplitRecord> findSplitRecord(DbfTable& delProv, const std::string&
 std::vector<SplitRecord> splitRecordsOf(DbfTable& delProv, const std::string& indexFile,
                                         const std::string& document);
 
+// splitRecordsOf for several documents; with the tag "DO1" active they are
+// all read under one index lock.
+std::vector<std::vector<SplitRecord>> splitRecordsOfDocuments(DbfTable& delProv, const std::string& indexFile,
+                                                              const std::vector<std::string>& documents);
+
 } // namespace tarvela

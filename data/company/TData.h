@@ -81,6 +81,11 @@ public:
     // kind: invoiceKind or creditNoteKind. HlaHod always takes the price basis
     // of Merkan.ini; the commission computations never change it.
     DocumentTotals HlaHod(const std::string& document, int kind);
+    // HlaHod of several documents of one kind: all their journal lines are
+    // read under one index lock, then all their discounts under another, so
+    // a report reading thousands of documents does not lock once for each.
+    // DokladObsah ends with the rows of the last one; no header is written.
+    std::vector<DocumentTotals> HlaHodOfDocuments(const std::vector<std::string>& documents, int kind);
     // Recomputes the totals into the current record of Faktury or Dobropisy,
     // which the caller has positioned on the document's header, and then,
     // under the same record lock, its paid sum, date and flag from Vypisy,
@@ -92,6 +97,8 @@ public:
     std::vector<ItemSum> GetDoklad(const std::string& document);
     std::vector<ItemSum> GetDobropis(const std::string& document);
     double GetPlacenoFaktura(const std::string& document);
+    // The paid sums of several documents, read under one index lock.
+    std::vector<double> GetPlacenoFaktury(const std::vector<std::string>& documents);
     // Also the latest payment date (0 without payments); lifts the range.
     double GetPlacenoFaktura(const std::string& document, DayNumber& paymentDate);
     MemTable DokladObsah = makeDokladObsah();

@@ -3,8 +3,10 @@
 // afterwards; tables found open are switched to those tags and stay open.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace tarvela {
 
@@ -14,5 +16,10 @@ class TData;
 // order, while Denik's index locks are held (one lock for the whole walk):
 // visit must not wait for the user.
 void forEachJournalLine(TData& data, const std::string& document, const std::function<void()>& visit);
+
+// The same for several documents in turn under one hold of Denik's index
+// locks; visit learns the position of the document in documents.
+void forEachJournalLineOfDocuments(TData& data, const std::vector<std::string>& documents,
+                                   const std::function<void(std::size_t document)>& visit);
 
 } // namespace tarvela

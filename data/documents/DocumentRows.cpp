@@ -13,11 +13,20 @@ bool sameNumber(const std::string& stored, const std::string& sought)
 void forEachRowOfDocument(DbfTable& table, const std::string& numberField, const std::string& number,
                           const std::function<void()>& visit)
 {
+    forEachRowOfDocuments(table, numberField, {number}, [&](std::size_t) { visit(); });
+}
+
+void forEachRowOfDocuments(DbfTable& table, const std::string& numberField, const std::vector<std::string>& numbers,
+                           const std::function<void(std::size_t document)>& visit)
+{
     const DbfTable::IndexHold held(table);
-    table.setKeyRange(number, number);
-    for (; !table.eof(); table.next())
-        if (sameNumber(table.asString(numberField), number))
-            visit();
+    for (std::size_t document = 0; document < numbers.size(); ++document) {
+        const std::string& number = numbers[document];
+        table.setKeyRange(number, number);
+        for (; !table.eof(); table.next())
+            if (sameNumber(table.asString(numberField), number))
+                visit(document);
+    }
 }
 
 } // namespace tarvela

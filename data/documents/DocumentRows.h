@@ -7,8 +7,10 @@
 // its end afterwards.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace tarvela {
 
@@ -19,5 +21,11 @@ bool sameNumber(const std::string& stored, const std::string& sought);
 
 void forEachRowOfDocument(DbfTable& table, const std::string& numberField, const std::string& number,
                           const std::function<void()>& visit);
+
+// The same for several documents in turn, all under one hold of the index
+// locks (a report reads a few dozen documents at a time); visit learns the
+// position of the document in numbers. The range of the last one stays.
+void forEachRowOfDocuments(DbfTable& table, const std::string& numberField, const std::vector<std::string>& numbers,
+                           const std::function<void(std::size_t document)>& visit);
 
 } // namespace tarvela

@@ -15,12 +15,18 @@ bool isPaidInFull(double paidSum, double total)
 
 PaymentStatus sumPayments(DbfTable& vypisy, const std::string& document)
 {
-    PaymentStatus status;
-    forEachRowOfDocument(vypisy, "VYP_DO1", document, [&] {
+    return sumPaymentsOfDocuments(vypisy, {document}).front();
+}
+
+std::vector<PaymentStatus> sumPaymentsOfDocuments(DbfTable& vypisy, const std::vector<std::string>& documents)
+{
+    std::vector<PaymentStatus> statuses(documents.size());
+    forEachRowOfDocuments(vypisy, "VYP_DO1", documents, [&](std::size_t document) {
+        PaymentStatus& status = statuses[document];
         status.paidSum += vypisy.asFloat("VYP_HOD");
         status.lastPaymentDate = std::max(status.lastPaymentDate, vypisy.asDate("VYP_DVS"));
     });
-    return status;
+    return statuses;
 }
 
 } // namespace tarvela

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/Date.h"
 
@@ -23,5 +24,7 @@ bool isPaidInFull(double paidSum, double total);
 // Sums the payments of the document on Vypisy, whose active tag must be
 // "DO1". Leaves the table restricted to the document, at the end of the range.
 PaymentStatus sumPayments(DbfTable& vypisy, const std::string& document);
+// The same for several documents, read under one index lock.
+std::vector<PaymentStatus> sumPaymentsOfDocuments(DbfTable& vypisy, const std::vector<std::string>& documents);
 
 } // namespace tarvela

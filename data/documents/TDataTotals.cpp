@@ -25,14 +25,20 @@ DbfTable& headerTable(TData& data, int kind)
     throw Error("Unknown document kind " + std::to_string(kind));
 }
 
-std::vector<DocumentDiscount> discountsOf(TData& data, const std::string& document)
+// The discounts of each document, all read under one index lock.
+std::vector<std::vector<DocumentDiscount>> discountsOfDocuments(TData& data, const std::vector<std::string>& documents)
 {
     ScopedTableOpen open(data, data.FaktSlevy, "DO1");
     data.FaktSlevy.selectTag("DO1");
-    std::vector<DocumentDiscount> discounts;
-    forEachRowOfDocument(data.FaktSlevy, "FAS_FAK", document,
-                         [&] { discounts.push_back(readDiscount(data.FaktSlevy)); });
+    std::vector<std::vector<DocumentDiscount>> discounts(documents.size());
+    forEachRowOfDocuments(data.FaktSlevy, "FAS_FAK", documents,
+                          [&](std::size_t document) { discounts[document].push_back(readDiscount(data.FaktSlevy)); });
     return discounts;
+}
+
+std::vector<DocumentDiscount> discountsOf(TData& data, const std::string& document)
+{
+    return std::move(discountsOfDocuments(data, {document}).front());
 }
 
 // The discounts that neither reduce the VAT base nor are spread into the
@@ -75,24 +81,35 @@ void fillDokladObsah(MemTable& rows, const std::vector<ItemSum>& items, const st
     }
 }
 
-// Folds the lines in a plain list, which the totals then read in the same
-// order as the rows of DokladObsah stand.
+struct CollectedItems {
+    std::vector<ItemSum> items;
+    double cost = 0;  // of the lines, summed in journal order
+};
+
+// The journal lines of each document folded in a plain list, all read under
+// one index lock; the totals read the list in the order DokladObsah's rows
+// stand in.
+std::vector<CollectedItems> itemsOfDocuments(TData& data, const std::vector<std::string>& documents, int kind)
+{
+    std::vector<CollectedItems> collected(documents.size());
+    forEachJournalLineOfDocuments(data, documents, [&](std::size_t document) {
+        const ItemLine line = readItemLine(data.Denik, kind, data.settings().priceBasis);
+        addItemLine(collected[document].items, data.Denik.asString("DEN_KAV"), data.Denik.asString("DEN_IND"), line);
+        collected[document].cost += line.cost;
+    });
+    return collected;
+}
+
 std::vector<ItemSum> collectItems(TData& data, const std::string& document, int kind)
 {
     DbfTable& header = headerTable(data, kind);
-    std::vector<ItemSum> items;
-    double cost = 0;
-    forEachJournalLine(data, document, [&] {
-        const ItemLine line = readItemLine(data.Denik, kind, data.settings().priceBasis);
-        addItemLine(items, data.Denik.asString("DEN_KAV"), data.Denik.asString("DEN_IND"), line);
-        cost += line.cost;
-    });
-    fillDokladObsah(data.DokladObsah, items, document);
+    CollectedItems collected = std::move(itemsOfDocuments(data, {document}, kind).front());
+    fillDokladObsah(data.DokladObsah, collected.items, document);
     if (header.state() == DbfTable::State::Edit) {
-        header.setFloat("HLA_NCA", cost);
+        header.setFloat("HLA_NCA", collected.cost);
         header.setFloat("HLA_SBD", discountsKeptApart(data, document));
     }
-    return items;
+    return std::move(collected.items);
 }
 
 } // namespace
@@ -114,6 +131,22 @@ DocumentTotals TData::HlaHod(const std::string& document, int kind)
     DokladObsah.removeAllRows();
     const std::vector<ItemSum> items = kind == kInvoiceKind ? GetDoklad(document) : GetDobropis(document);
     return totalsOf(items, discountsOf(*this, document), settings_);
+}
+
+std::vector<DocumentTotals> TData::HlaHodOfDocuments(const std::vector<std::string>& documents, int kind)
+{
+    headerTable(*this, kind);
+    DokladObsah.open();
+    DokladObsah.removeAllRows();
+    const std::vector<CollectedItems> collected = itemsOfDocuments(*this, documents, kind);
+    const std::vector<std::vector<DocumentDiscount>> discounts = discountsOfDocuments(*this, documents);
+    std::vector<DocumentTotals> totals;
+    totals.reserve(documents.size());
+    for (std::size_t document = 0; document < documents.size(); ++document)
+        totals.push_back(totalsOf(collected[document].items, discounts[document], settings_));
+    if (!documents.empty())
+        fillDokladObsah(DokladObsah, collected.back().items, documents.back());
+    return totals;
 }
 
 bool TData::OpravaHlavicky(const std::string& document, int kind)
