@@ -41,8 +41,21 @@ DocumentAmounts amountsOf(const DocumentTotals& totals)
 
 void setAmounts(MemTable& table, const DocumentAmounts& amounts)
 {
-    for (const AmountField& field : kFields)
-        table.setFloat(field.name, amounts.*field.member);
+    setAmounts(table, amountPositions(table.schema()), amounts);
+}
+
+AmountPositions amountPositions(const MemSchema& schema)
+{
+    AmountPositions positions{};
+    for (std::size_t i = 0; i < positions.size(); ++i)
+        positions[i] = schema.indexOf(kFields[i].name);
+    return positions;
+}
+
+void setAmounts(MemTable& table, const AmountPositions& positions, const DocumentAmounts& amounts)
+{
+    for (std::size_t i = 0; i < positions.size(); ++i)
+        table.setFloat(positions[i], amounts.*kFields[i].member);
 }
 
 DocumentAmounts readAmounts(const MemTable& table)

@@ -4,6 +4,9 @@
 // (each table declares them in its own order).
 #pragma once
 
+#include <array>
+#include <cstddef>
+
 #include "data/documents/DocumentTotals.h"
 #include "data/mem/MemTable.h"
 
@@ -30,6 +33,10 @@ DocumentAmounts amountsOf(const DocumentTotals& totals);
 
 // On the row being appended or edited.
 void setAmounts(MemTable& table, const DocumentAmounts& amounts);
+// The same with the fields' positions looked up once for many rows.
+using AmountPositions = std::array<std::size_t, 8>;
+AmountPositions amountPositions(const MemSchema& schema);
+void setAmounts(MemTable& table, const AmountPositions& positions, const DocumentAmounts& amounts);
 DocumentAmounts readAmounts(const MemTable& table);
 
 } // namespace tarvela

@@ -16,25 +16,45 @@ ExportValue exportValueOf(const MemField& field, const MemValue& value)
     return std::monostate{};
 }
 
+std::vector<std::string> labelsOf(const MemSchema& schema)
+{
+    std::vector<std::string> labels;
+    for (const MemField& field : schema.fields())
+        labels.push_back(field.label.empty() ? field.name : field.label);
+    return labels;
+}
+
+void readRow(const MemTable& table, std::vector<ExportValue>& row)
+{
+    const MemSchema& schema = table.schema();
+    row.resize(schema.size());
+    for (std::size_t i = 0; i < schema.size(); ++i)
+        row[i] = exportValueOf(schema.at(i), table.value(i));
+}
+
 } // namespace
 
 ExportTable exportTableOf(MemTable& table)
 {
-    ExportTable result;
-    const MemSchema& schema = table.schema();
-    for (const MemField& field : schema.fields())
-        result.labels.push_back(field.label.empty() ? field.name : field.label);
-    for (table.first(); !table.eof(); table.next()) {
-        std::vector<ExportValue>& row = result.rows.emplace_back();
-        for (std::size_t i = 0; i < schema.size(); ++i)
-            row.push_back(exportValueOf(schema.at(i), table.value(i)));
-    }
+    ExportTable result{labelsOf(table.schema()), {}};
+    for (table.first(); !table.eof(); table.next())
+        readRow(table, result.rows.emplace_back());
     return result;
 }
 
 void exportToTextFile(MemTable& table, const std::filesystem::path& path)
 {
-    writeTextExport(exportTableOf(table), path);
+    table.first();
+    writeTextExport(
+        labelsOf(table.schema()),
+        [&](std::vector<ExportValue>& row) {
+            if (table.eof())
+                return false;
+            readRow(table, row);
+            table.next();
+            return true;
+        },
+        path);
 }
 
 } // namespace tarvela

@@ -4,10 +4,10 @@ namespace tarvela {
 
 namespace {
 
-void setDateUnlessEmpty(MemTable& table, const std::string& field, DayNumber day)
+void setDateUnlessEmpty(MemTable& table, std::size_t field, DayNumber day)
 {
     if (day != 0)
-        table.setDate(field, day);
+        table.setFloat(field, double(day));
 }
 
 } // namespace
@@ -33,22 +33,32 @@ MemTable makeSesFakMem()
     return table;
 }
 
-void appendToSesFakMem(MemTable& table, const ListedDocument& document, const DocumentAmounts& amounts,
-                       double paid)
+void appendToSesFakMem(MemTable& table, const DocumentBatch& documents, const std::vector<DocumentAmounts>& amounts,
+                       const std::vector<double>& paid)
 {
-    table.append();
-    setDateUnlessEmpty(table, "Vystaveno", document.entered);
-    table.setString("Faktura", document.number);
-    table.setString("Proforma", document.proforma);
-    table.setString("KodOdb", document.customerId);
-    table.setString("KodOdbPob", document.branch);
-    table.setString("Nazev", document.customerName);
-    setAmounts(table, amounts);
-    table.setFloat("CelkemPlac", paid);
-    table.setString("Obchodnik", document.salesman);
-    setDateUnlessEmpty(table, "splatno", document.due);
-    setDateUnlessEmpty(table, "dzp", document.taxableSupply);
-    table.post();
+    const MemSchema& fields = table.schema();
+    const std::size_t issued = fields.indexOf("Vystaveno"), number = fields.indexOf("Faktura"),
+                      proforma = fields.indexOf("Proforma"), customer = fields.indexOf("KodOdb"),
+                      branch = fields.indexOf("KodOdbPob"), name = fields.indexOf("Nazev"),
+                      paidSum = fields.indexOf("CelkemPlac"), salesman = fields.indexOf("Obchodnik"),
+                      due = fields.indexOf("splatno"), taxableSupply = fields.indexOf("dzp");
+    const AmountPositions amountFields = amountPositions(fields);
+    for (std::size_t i = 0; i < documents.size(); ++i) {
+        const ListedDocument& document = documents[i];
+        table.append();
+        setDateUnlessEmpty(table, issued, document.entered);
+        table.setString(number, document.number);
+        table.setString(proforma, document.proforma);
+        table.setString(customer, document.customerId);
+        table.setString(branch, document.branch);
+        table.setString(name, document.customerName);
+        setAmounts(table, amountFields, amounts[i]);
+        table.setFloat(paidSum, paid[i]);
+        table.setString(salesman, document.salesman);
+        setDateUnlessEmpty(table, due, document.due);
+        setDateUnlessEmpty(table, taxableSupply, document.taxableSupply);
+        table.post();
+    }
 }
 
 DayNumber sesFakMemDate(const MemTable& table, DateBasis basis)

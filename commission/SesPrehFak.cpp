@@ -50,9 +50,10 @@ void TDataSestavy::SesPrehFak(const ReportRequest& asked)
             forEachDocumentWithAmounts(*this, request, kind, [this](const DocumentBatch& documents,
                                                                     const std::vector<DocumentAmounts>& amounts,
                                                                     double sign) {
-                const std::vector<double> paid = data_.GetPlacenoFaktury(numbersOf(documents));
-                for (std::size_t i = 0; i < documents.size(); ++i)
-                    appendToSesFakMem(SesFakMem, documents[i], amounts[i], sign * paid[i]);
+                std::vector<double> paid = data_.GetPlacenoFaktury(numbersOf(documents));
+                for (double& sum : paid)
+                    sum *= sign;
+                appendToSesFakMem(SesFakMem, documents, amounts, paid);
             });
         exportToTextFile(SesFakMem, std::filesystem::path(DocumentsFolder()) / kOverviewFileName);
         if (request.exportXls)

@@ -30,14 +30,15 @@ std::string roundedDigits(double value, int decimals)
     *std::to_chars(buffer, buffer + sizeof buffer - 1, std::fabs(value), std::chars_format::scientific,
                    kSignificantDigits - 1)
          .ptr = '\0';
-    std::string digits;
-    digits.push_back(buffer[0]);
-    digits.append(buffer + 2, kSignificantDigits - 1);
     int integerDigits = std::atoi(std::strchr(buffer, 'e') + 1) + 1;
+    std::string digits;
+    digits.reserve(size_t(std::max(integerDigits, 1) + std::max(decimals, 0) + kSignificantDigits + 2));
     if (integerDigits < 1) {
-        digits.insert(0, size_t(1 - integerDigits), '0');
+        digits.append(size_t(1 - integerDigits), '0');
         integerDigits = 1;
     }
+    digits.push_back(buffer[0]);
+    digits.append(buffer + 2, kSignificantDigits - 1);
     const size_t kept = size_t(integerDigits + decimals);
     if (digits.size() < kept + 1)
         digits.append(kept + 1 - digits.size(), '0');
@@ -55,11 +56,15 @@ std::string roundedDigits(double value, int decimals)
             break;
         }
     }
-    std::string integerPart = digits.substr(0, size_t(integerDigits));
-    integerPart.erase(0, std::min(integerPart.find_first_not_of('0'), integerPart.size() - 1));
+    size_t start = 0;  // leading zeros of the integer part go, one digit stays
+    while (start + 1 < size_t(integerDigits) && digits[start] == '0')
+        ++start;
+    std::string result(digits, start, size_t(integerDigits) - start);
     if (decimals == 0)
-        return integerPart;
-    return integerPart + "." + digits.substr(size_t(integerDigits));
+        return result;
+    result += '.';
+    result.append(digits, size_t(integerDigits));
+    return result;
 }
 
 std::string withSeparator(std::string text)
@@ -74,19 +79,19 @@ std::string withSeparator(std::string text)
 
 std::string formatFixed(double value, int width, int decimals)
 {
-    std::string text;
-    if (!std::isfinite(value)) {
-        text = specialValue(value);
-    } else {
-        text = roundedDigits(value, decimals);
-        const bool zero = text.find_first_not_of("0.") == std::string::npos;
-        if (value < 0 && !zero)
-            text.insert(0, 1, '-');
-        text = withSeparator(text);
-    }
-    if (int(text.size()) < width)
-        text.insert(0, size_t(width) - text.size(), ' ');
-    return text;
+    const bool finite = std::isfinite(value);
+    const std::string text = finite ? roundedDigits(value, decimals) : specialValue(value);
+    const bool negative = finite && value < 0 && text.find_first_not_of("0.") != std::string::npos;
+    const size_t length = text.size() + (negative ? 1 : 0);
+    std::string result;
+    result.reserve(std::max(length, size_t(std::max(width, 0))));
+    if (int(length) < width)
+        result.append(size_t(width) - length, ' ');
+    if (negative)
+        result += '-';
+    for (const char c : text)
+        result += finite && c == '.' ? decimalSeparator() : c;
+    return result;
 }
 
 std::string trimmedLeft(const std::string& text)

@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
 #include "platform/CodePage.h"
 #include "platform/Date.h"
@@ -36,6 +35,19 @@ void appendValue(std::string& out, const ExportValue& value)
         appendQuoted(out, exportDateTime(date->value));
     else if (const auto* flag = std::get_if<ExportBool>(&value))
         appendQuoted(out, exportBool(flag->value));
+}
+
+// As printf's "%0*lld": at least `width` characters, zeros after any sign.
+void appendPadded(std::string& out, long long value, int width)
+{
+    char digits[24];
+    const char* const end = std::to_chars(digits, digits + sizeof digits, value < 0 ? -value : value).ptr;
+    const int length = int(end - digits) + (value < 0 ? 1 : 0);
+    if (value < 0)
+        out += '-';
+    if (length < width)
+        out.append(size_t(width - length), '0');
+    out.append(digits, size_t(end - digits));
 }
 
 // Every item is followed by a comma, the last one too.
@@ -93,29 +105,53 @@ std::string exportDateTime(double value)
         ++day;
     }
     const CivilDate date = toCivilDate(day);
-    char text[48];
-    std::snprintf(text, sizeof text, "%02d/%02d/%04d", date.day, date.month, date.year);
-    std::string result = text;
+    std::string result;
+    appendPadded(result, date.day, 2);
+    result += '/';
+    appendPadded(result, date.month, 2);
+    result += '/';
+    appendPadded(result, date.year, 4);
     const long long seconds = milliseconds / 1000;
     if (seconds > 0) {
-        std::snprintf(text, sizeof text, " %02lld:%02lld:%02lld", seconds / 3600, seconds / 60 % 60, seconds % 60);
-        result += text;
+        result += ' ';
+        appendPadded(result, seconds / 3600, 2);
+        result += ':';
+        appendPadded(result, seconds / 60 % 60, 2);
+        result += ':';
+        appendPadded(result, seconds % 60, 2);
     }
     return result;
 }
 
 std::string textExportBytes(const ExportTable& table)
 {
-    std::string text;
-    appendLine(text, table.labels, appendQuoted);
-    for (const std::vector<ExportValue>& row : table.rows)
-        appendLine(text, row, appendValue);
-    return utf8ToCp1250(text);
+    auto row = table.rows.begin();
+    return textExportBytes(table.labels, [&](std::vector<ExportValue>& values) {
+        if (row == table.rows.end())
+            return false;
+        values = *row++;
+        return true;
+    });
 }
 
 void writeTextExport(const ExportTable& table, const std::filesystem::path& path)
 {
     writeWholeFile(path, textExportBytes(table));
+}
+
+std::string textExportBytes(const std::vector<std::string>& labels, const ExportRows& nextRow)
+{
+    std::string text;
+    appendLine(text, labels, appendQuoted);
+    for (std::vector<ExportValue> row; nextRow(row);)
+        appendLine(text, row, appendValue);
+    return utf8ToCp1250(text);
+}
+
+void writeTextExport(const std::vector<std::string>& labels, const ExportRows& nextRow,
+                     const std::filesystem::path& path)
+{
+    writeWholeFile(path, textExportBytes(labels, nextRow));
 }
 
 } // namespace tarvela

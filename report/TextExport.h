@@ -7,6 +7,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -40,5 +41,13 @@ std::string exportDateTime(double value);
 // The file's bytes, in code page 1250.
 std::string textExportBytes(const ExportTable& table);
 void writeTextExport(const ExportTable& table, const std::filesystem::path& path);
+
+// The same with the rows handed over one at a time, so a large table is not
+// copied first: nextRow fills in the next row (one value per label) and
+// returns false after the last.
+using ExportRows = std::function<bool(std::vector<ExportValue>& row)>;
+std::string textExportBytes(const std::vector<std::string>& labels, const ExportRows& nextRow);
+void writeTextExport(const std::vector<std::string>& labels, const ExportRows& nextRow,
+                     const std::filesystem::path& path);
 
 } // namespace tarvela

@@ -50,6 +50,7 @@ TEST(TextExportFormat, DatesAreDayMonthYearWithTheTimeOnlyWhenNotMidnight)
     const double day = toDayNumber({2007, 2, 1});
     EXPECT_EQ(exportDateTime(day), "01/02/2007");
     EXPECT_EQ(exportDateTime(day + 0.5), "01/02/2007 12:00:00");
+    EXPECT_EQ(exportDateTime(toDayNumber({987, 11, 30}) + (3723.0 / 86400)), "30/11/0987 01:02:03");
     const ExportTable table{{"D"}, {{ExportDateTime{day}}}};
     EXPECT_EQ(textExportBytes(table), "\"D\",\r\n\"01/02/2007\",\r\n");
 }
