@@ -5,9 +5,9 @@
 // run must make: one step per document it reads, per journal line of the
 // documents it takes, and per seek of their payments, discounts and splits.
 // The overview of a year is also given as a multiple of the settlement of
-// one salesman for that year ("x settlement"). A run reads the rows of one
-// document under one index lock, so it takes fewer locks ("index_locks")
-// than the floor counts steps ("floor_steps").
+// one salesman for that year ("x settlement"). A run reads 64 documents at
+// a time under one index lock per file, so it takes far fewer locks
+// ("index_locks") than the floor counts steps ("floor_steps").
 #include <benchmark/benchmark.h>
 
 #include <algorithm>

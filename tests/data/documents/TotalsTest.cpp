@@ -6,6 +6,7 @@
 #include "data/company/TData.h"
 #include "data/table/ScopedTableOpen.h"
 #include "platform/Error.h"
+#include "platform/FileFaults.h"
 
 #include <filesystem>
 
@@ -183,6 +184,41 @@ TEST(TotalsHlaHod, NumbersThatArePrefixesOfEachOtherStayApart)
     EXPECT_DOUBLE_EQ(totals.basicBase, 1000.0);
     EXPECT_DOUBLE_EQ(totals.discountsOutsideVat, 10.0);
     EXPECT_DOUBLE_EQ(totals.total, 1180.0);
+}
+
+// A report totals dozens of documents at a time: one lock per file for all
+// of them, each total as HlaHod gives it alone.
+TEST(TotalsHlaHod, SeveralDocumentsAreTotalledAsEachAloneUnderOneLockPerFile)
+{
+    CompanyFixture company(1);
+    company.addJournalLine("F00012", "K1", "004", -1, -1000.00);
+    company.addJournalLine("F00012", "K2", "004", -2, -333.33);
+    company.addJournalLine("F000123", "K1", "004", -1, -500.00);
+    company.addDiscount("F000123", 100.00, 19, false, false);
+    company.addDiscount("F00012", 30.00, 19, true, false);
+    TData& data = company.data();
+    const std::vector<std::string> documents{"F000123", "F999", "F00012"};
+    std::vector<DocumentTotals> alone;
+    for (const std::string& document : documents)
+        alone.push_back(data.HlaHod(document, kInvoiceKind));
+    data.OpenDen(0, "DOK");
+    data.OpenSor(0, "KAV");
+    data.OpenFakSle(0, "DO1");
+    disarmFileFaults();  // restarts the count of locks
+    const std::vector<DocumentTotals> together = data.HlaHodOfDocuments(documents, kInvoiceKind);
+    EXPECT_EQ(fileOperationCount(FileOperation::Lock), 2);
+    ASSERT_EQ(together.size(), alone.size());
+    for (std::size_t i = 0; i < alone.size(); ++i) {
+        EXPECT_EQ(together[i].total, alone[i].total) << documents[i];
+        EXPECT_EQ(together[i].basicBase, alone[i].basicBase) << documents[i];
+        EXPECT_EQ(together[i].basicVat, alone[i].basicVat) << documents[i];
+        EXPECT_EQ(together[i].costTotal, alone[i].costTotal) << documents[i];
+        EXPECT_EQ(together[i].discountsOutsideVat, alone[i].discountsOutsideVat) << documents[i];
+    }
+    EXPECT_EQ(data.DokladObsah.rowCount(), 2u);  // the rows of the last document, F00012
+    data.CloseDenik();
+    data.CloseSor();
+    data.CloseFakSle();
 }
 
 TEST(TotalsTables, ClosedTablesAreClosedAgain)
