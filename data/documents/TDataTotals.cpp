@@ -135,7 +135,7 @@ DocumentTotals TData::HlaHod(const std::string& document, int kind)
 
 std::vector<DocumentTotals> TData::HlaHodOfDocuments(const std::vector<std::string>& documents, int kind)
 {
-    headerTable(*this, kind);
+    headerTable(*this, kind);  // refuses an unknown kind before anything is touched
     DokladObsah.open();
     DokladObsah.removeAllRows();
     const std::vector<CollectedItems> collected = itemsOfDocuments(*this, documents, kind);
