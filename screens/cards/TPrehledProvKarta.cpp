@@ -1,13 +1,11 @@
 #include "screens/cards/TPrehledProvKarta.h"
 
-#include <QHBoxLayout>
 #include <QTableView>
-#include <QVBoxLayout>
 
 #include "data/company/TData.h"
 #include "data/documents/DocumentRows.h"
 #include "data/table/ScopedTableOpen.h"
-#include "gui/RecordNavigator.h"
+#include "gui/BrowserWindowLayout.h"
 #include "gui/CommandButton.h"
 #include "gui/RowEditing.h"
 #include "gui/TableBrowser.h"
@@ -47,21 +45,10 @@ TPrehledProvKarta::TPrehledProvKarta(QWidget* owner, TData& data, const std::str
     setWindowTitle(QStringLiteral("Přehled provizí na kartu"));
     setSizeGripEnabled(true);
     resize(365, 211);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    auto* panel = new QHBoxLayout;
-    panel->setContentsMargins(2, 2, 2, 2);
-    panel->addWidget(new RecordNavigator(this, *browser_));
-    panel->addStretch();
-    const std::pair<QString, void (TPrehledProvKarta::*)()> buttons[] = {
-        {QStringLiteral("F4 Oprava"), &TPrehledProvKarta::changeRow},
-        {QStringLiteral("F2 Nový"), &TPrehledProvKarta::newRow}};
-    for (const auto& [caption, command] : buttons) {
-        panel->addWidget(commandButton(caption, this, [this, command = command] { (this->*command)(); }));
-    }
-    layout->addLayout(panel);
-    layout->addWidget(browser_, 1);
+    layOutBrowserWindow(*this, *browser_,
+                        {{QStringLiteral("F4 Oprava"), [this] { changeRow(); }},
+                         {QStringLiteral("F2 Nový"), [this] { newRow(); }}},
+                        {.commandsAtRight = true});
 
     addKeyCommand(*this, Qt::Key_F2, [this] { newRow(); });
     addKeyCommand(*this, Qt::Key_F4, [this] { changeRow(); });

@@ -1,13 +1,11 @@
 #include "screens/commission/TProvDelPrehl.h"
 
-#include <QHBoxLayout>
 #include <QTableView>
-#include <QVBoxLayout>
 
 #include "data/company/TData.h"
 #include "data/documents/DocumentRows.h"
 #include "data/documents/SplitRow.h"
-#include "gui/RecordNavigator.h"
+#include "gui/BrowserWindowLayout.h"
 #include "gui/CommandButton.h"
 #include "gui/RowEditing.h"
 #include "gui/TableBrowser.h"
@@ -50,20 +48,10 @@ TProvDelPrehl::TProvDelPrehl(QWidget* owner, TData& data, Mode mode)
 {
     setWindowTitle(QStringLiteral("Přehled rozdělení provizí "));
     setFixedSize(516, 155);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    auto* panel = new QHBoxLayout;
-    panel->setContentsMargins(2, 2, 2, 2);
-    panel->addWidget(new RecordNavigator(this, *browser_));
-    panel->addStretch();
-    const std::pair<QString, void (TProvDelPrehl::*)()> buttons[] = {
-        {QStringLiteral("F4 Oprava"), &TProvDelPrehl::changeRow}, {QStringLiteral("F2 Nový"), &TProvDelPrehl::newRow}};
-    for (const auto& [caption, command] : buttons) {
-        panel->addWidget(commandButton(caption, this, [this, command = command] { (this->*command)(); }));
-    }
-    layout->addLayout(panel);
-    layout->addWidget(browser_);
+    layOutBrowserWindow(*this, *browser_,
+                        {{QStringLiteral("F4 Oprava"), [this] { changeRow(); }},
+                         {QStringLiteral("F2 Nový"), [this] { newRow(); }}},
+                        {.commandsAtRight = true});
 
     addKeyCommand(*this, Qt::Key_F2, [this] { newRow(); });
     addKeyCommand(*this, Qt::Key_F4, [this] { changeRow(); });

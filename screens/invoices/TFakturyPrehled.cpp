@@ -1,7 +1,6 @@
 #include "screens/invoices/TFakturyPrehled.h"
 
 #include <QEvent>
-#include <QHBoxLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -11,9 +10,9 @@
 #include "data/mem/MemTable.h"
 #include "data/table/LockRecordWithRetry.h"
 #include "data/table/ScopedTableOpen.h"
+#include "gui/BrowserWindowLayout.h"
 #include "gui/BrowserStatusBar.h"
 #include "gui/CommandButton.h"
-#include "gui/RecordNavigator.h"
 #include "gui/TableBrowser.h"
 #include "gui/WindowPlacement.h"
 #include "platform/Error.h"
@@ -117,9 +116,13 @@ TFakturyPrehled::TFakturyPrehled(QWidget* owner, TData& data, CommissionItems it
     if (kind == DocumentKind::Invoice)
         browser_->setRowColour([](const DbfTable& invoices) { return tintColour(invoiceTintOf(invoices, today())); });
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    QVBoxLayout* layout = layOutBrowserWindow(
+        *this, *browser_,
+        {{QStringLiteral("F5 Hledej"), [this] { search(); }},
+         {look.paymentsCaption, [this] { payments(); }},
+         {QStringLiteral("F11 Obch."), [this] { supplementaryData(); }},
+         {QStringLiteral("F12 Provize"), [this] { commissionItems(); }}},
+        {.margin = 4, .navigatorGap = 12});
     auto* menu = new QMenuBar(this);
     QMenu* documentsMenu = menu->addMenu(QStringLiteral("Doklady"));
     QAction* supplementary = documentsMenu->addAction(look.supplementaryItem);
@@ -129,22 +132,6 @@ TFakturyPrehled::TFakturyPrehled(QWidget* owner, TData& data, CommissionItems it
     connect(supplementary, &QAction::triggered, this, &TFakturyPrehled::supplementaryData);
     connect(menu->addAction(QStringLiteral("Hledej")), &QAction::triggered, this, &TFakturyPrehled::search);
     layout->setMenuBar(menu);
-
-    auto* panel = new QHBoxLayout;
-    panel->setContentsMargins(4, 4, 4, 4);
-    panel->addWidget(new RecordNavigator(this, *browser_));
-    panel->addSpacing(12);
-    const std::pair<QString, void (TFakturyPrehled::*)()> buttons[] = {
-        {QStringLiteral("F5 Hledej"), &TFakturyPrehled::search},
-        {look.paymentsCaption, &TFakturyPrehled::payments},
-        {QStringLiteral("F11 Obch."), &TFakturyPrehled::supplementaryData},
-        {QStringLiteral("F12 Provize"), &TFakturyPrehled::commissionItems}};
-    for (const auto& [caption, command] : buttons) {
-        panel->addWidget(commandButton(caption, this, [this, command = command] { (this->*command)(); }));
-    }
-    panel->addStretch();
-    layout->addLayout(panel);
-    layout->addWidget(browser_, 1);
     layout->addWidget(new BrowserStatusBar(this));
 
     addKeyCommand(*this, Qt::Key_F5, [this] { search(); });

@@ -1,16 +1,15 @@
 #include "screens/products/TPrehledSortimentu.h"
 
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QStatusBar>
-#include <QTableView>
 #include <QVBoxLayout>
+#include <QTableView>
 
 #include "data/company/TData.h"
+#include "gui/BrowserWindowLayout.h"
 #include "gui/CommandButton.h"
-#include "gui/RecordNavigator.h"
 #include "gui/TableBrowser.h"
 #include "gui/WindowPlacement.h"
 #include "screens/products/TSorHle.h"
@@ -34,16 +33,7 @@ TPrehledSortimentu::TPrehledSortimentu(QWidget* owner, TData& data)
     setWindowTitle(QStringLiteral("Přehled položek sortimentu"));
     setSizeGripEnabled(true);
     resize(463, 223);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    auto* panel = new QHBoxLayout;
-    panel->setContentsMargins(2, 2, 2, 2);
-    panel->addWidget(new RecordNavigator(this, *browser_));
-    panel->addWidget(commandButton(QStringLiteral("F5 Hledej"), this, [this] { search(); }));
-    panel->addStretch();
-    layout->addLayout(panel);
-    layout->addWidget(browser_, 1);
+    QVBoxLayout* layout = layOutBrowserWindow(*this, *browser_, {{QStringLiteral("F5 Hledej"), [this] { search(); }}});
     layout->addWidget(new QStatusBar(this));
     addKeyCommand(*this, Qt::Key_F5, [this] { search(); });
     connect(&browser_->view(), &QTableView::doubleClicked, this, [this] {

@@ -1,11 +1,9 @@
 #include "screens/stock/TPrehledPohybu.h"
 
-#include <QHBoxLayout>
-#include <QVBoxLayout>
 
 #include "data/company/TData.h"
+#include "gui/BrowserWindowLayout.h"
 #include "gui/CommandButton.h"
-#include "gui/RecordNavigator.h"
 #include "gui/TableBrowser.h"
 #include "screens/stock/TPohybyHledej.h"
 
@@ -39,17 +37,8 @@ TPrehledPohybu::TPrehledPohybu(QWidget* owner, TData& data)
     setSizeGripEnabled(true);
     const int height = data.GetIniWinHigh(kHeightCode);
     resize(430, height > 0 ? height : kDefaultHeight);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    auto* panel = new QHBoxLayout;
-    panel->setContentsMargins(4, 4, 4, 4);
-    panel->addWidget(new RecordNavigator(this, *browser_));
-    panel->addSpacing(12);
-    panel->addWidget(commandButton(QStringLiteral("F5 Hledej"), this, [this] { search(); }));
-    panel->addStretch();
-    layout->addLayout(panel);
-    layout->addWidget(browser_, 1);
+    layOutBrowserWindow(*this, *browser_, {{QStringLiteral("F5 Hledej"), [this] { search(); }}},
+                        {.margin = 4, .navigatorGap = 12});
     addKeyCommand(*this, Qt::Key_F5, [this] { search(); });
     browser_->last();
     browser_->setFocus();
