@@ -10,6 +10,7 @@
 
 #include "platform/Error.h"
 #include "platform/FileFaults.h"
+#include "platform/RoundTrips.h"
 #include "platform/Text.h"
 
 namespace tarvela {
@@ -25,6 +26,7 @@ bool writeAll(int fd, std::string_view bytes, std::uint64_t offset)
     while (!bytes.empty()) {
         if (injectedFailure(FileOperation::Write))
             return false;
+        countRoundTrip(RoundTrip::Write);
         const ssize_t n = ::pwrite(fd, bytes.data(), bytes.size(), static_cast<off_t>(offset));
         if (n < 0 && errno == EINTR)
             continue;
@@ -45,6 +47,7 @@ bool syncFolderOf(const std::string& path)
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return false;
+    countRoundTrip(RoundTrip::Sync);
     // Some file systems (network shares among them) cannot sync a folder;
     // they commit the rename themselves.
     const bool synced = (!injectedFailure(FileOperation::Sync) && ::fsync(fd) == 0) || errno == EINVAL
@@ -130,6 +133,7 @@ void AtomicFile::writeAt(std::uint64_t offset, std::string_view bytes)
 void AtomicFile::commit()
 {
     flush();
+    countRoundTrip(RoundTrip::Sync);
     if (::fchmod(fd_, modeFor(path_)) != 0 || injectedFailure(FileOperation::Sync) || ::fsync(fd_) != 0)
         fail();
     const int fd = fd_;

@@ -2,6 +2,8 @@
 
 #include <fcntl.h>
 
+#include "platform/RoundTrips.h"
+
 namespace tarvela {
 
 namespace {
@@ -21,11 +23,13 @@ bool setLock(int fd, std::uint64_t offset, std::uint64_t length, short type)
 
 bool tryLockRange(int fd, std::uint64_t offset, std::uint64_t length, LockType type)
 {
+    countRoundTrip(RoundTrip::Lock);
     return setLock(fd, offset, length, type == LockType::Read ? F_RDLCK : F_WRLCK);
 }
 
 void unlockRange(int fd, std::uint64_t offset, std::uint64_t length)
 {
+    countRoundTrip(RoundTrip::Unlock);
     setLock(fd, offset, length, F_UNLCK);
 }
 

@@ -2,7 +2,9 @@
 // on every operation (an index file's change counter, a table's records) cost
 // no system call. It is made only on local file systems, where a shared
 // mapping shows other programs' writes at once; on a network share mapped
-// pages could be stale, so callers read the file there.
+// pages could be stale, so callers read the file there. TARVELA_UNMAPPED in
+// the environment makes every file system count as such a share, so that
+// benchmarks and diagnostics see the path a share takes on a local disk.
 #pragma once
 
 #include <cstddef>
@@ -23,6 +25,8 @@ public:
     // so that it can grow into them. False, with nothing mapped, on a file
     // system that is not known to be local or when mapping fails.
     bool map(const SharedFile& file, std::size_t length);
+    // Whether map() could map this file: false on a share.
+    static bool canMap(const SharedFile& file);
     void unmap();
     bool isMapped() const { return address_ != nullptr; }
     std::size_t length() const { return length_; }

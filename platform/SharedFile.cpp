@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "platform/FileFaults.h"
+#include "platform/RoundTrips.h"
 
 namespace tarvela {
 
@@ -20,7 +21,8 @@ SharedFile::~SharedFile()
 }
 
 SharedFile::SharedFile(SharedFile&& other) noexcept
-    : fd_(std::exchange(other.fd_, -1)), writable_(other.writable_), path_(std::move(other.path_))
+    : fd_(std::exchange(other.fd_, -1)), writable_(other.writable_), path_(std::move(other.path_)),
+      identity_(other.identity_)
 {
 }
 
@@ -31,6 +33,7 @@ SharedFile& SharedFile::operator=(SharedFile&& other) noexcept
         fd_ = std::exchange(other.fd_, -1);
         writable_ = other.writable_;
         path_ = std::move(other.path_);
+        identity_ = other.identity_;
     }
     return *this;
 }
@@ -53,6 +56,7 @@ OpenStatus SharedFile::open(const std::string& path, ShareMode mode)
     fd_ = fd;
     writable_ = writable;
     path_ = path;
+    identity_ = {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
     return OpenStatus::Opened;
 }
 
@@ -89,6 +93,7 @@ bool SharedFile::readAt(std::uint64_t offset, std::size_t length, std::string& b
         done += static_cast<std::size_t>(got);
     }
     bytes.resize(done);
+    countRoundTrip(RoundTrip::Read, done);
     return true;
 }
 
@@ -96,6 +101,7 @@ bool SharedFile::writeAt(std::uint64_t offset, std::string_view bytes)
 {
     if (injectedFailure(FileOperation::Write))
         return false;
+    countRoundTrip(RoundTrip::Write);
     ssize_t written;
     do
         written = pwrite(fd_, bytes.data(), bytes.size(), static_cast<off_t>(offset));
@@ -105,6 +111,7 @@ bool SharedFile::writeAt(std::uint64_t offset, std::string_view bytes)
 
 bool SharedFile::truncate(std::uint64_t length)
 {
+    countRoundTrip(RoundTrip::Write);
     return !injectedFailure(FileOperation::Write) && ftruncate(fd_, static_cast<off_t>(length)) == 0;
 }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <iostream>
 
+#include "platform/RoundTrips.h"
+
 namespace tarvela::tool {
 
 namespace {
@@ -26,6 +28,7 @@ int toolMain(int argc, char** argv, const ToolDescription& tool,
         std::cout << tool.name << ' ' << TARVELA_VERSION << '\n';
         return 0;
     }
+    reportRoundTripsAtExitWhenAsked();
     try {
         return body(std::move(arguments));
     } catch (const UsageError& error) {
