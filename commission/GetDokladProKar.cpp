@@ -17,7 +17,8 @@ void TDataSestavy::GetDokladProKar(const std::string& document, const std::strin
                                    const std::string& specialDiscountCodes)
 {
     const OperationCodeLists codes{salesCodes, tradeDiscountCodes, quantityDiscountCodes, specialDiscountCodes};
-    CommissionCardIndex commissionCards(data_);
+    std::optional<CommissionCardIndex> own;
+    CommissionCardIndex& commissionCards = cardIndex(own);
     DokladObsahFak.open();
 
     forEachJournalLine(data_, document, [&] {

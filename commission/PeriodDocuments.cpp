@@ -7,6 +7,7 @@
 
 #include "commission/TDataSestavy.h"
 #include "data/table/DbfTable.h"
+#include "platform/ReadBatch.h"
 #include "platform/Ui.h"
 
 namespace tarvela {
@@ -69,6 +70,7 @@ int percentOf(double done, double whole)
 void forEachDocumentOfPeriod(DbfTable& documents, const ReportRequest& request, IssueDateSource issueDate, Ui& ui,
                              const std::function<void(const DocumentBatch&)>& visit)
 {
+    const ReadBatch readBatch;
     const SettlementPeriod& period = request.period;
     const bool byRange = request.dateBasis == DateBasis::IssueDate && issueDate == IssueDateSource::DatKeyRange;
     std::optional<KeyRangeScope> range;

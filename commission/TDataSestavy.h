@@ -5,6 +5,8 @@
 #pragma once
 
 #include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 
 #include "commission/OperationCodes.h"
@@ -20,6 +22,8 @@
 #include "report/TReportSystem.h"
 
 namespace tarvela {
+
+class CommissionCardIndex;
 
 class TDataSestavy {
 public:
@@ -47,6 +51,21 @@ public:
     bool Zarad(const std::string& document, const std::string& salesman);
     // Paid sum and latest payment date (0 without payments) of a document.
     double GetPlacenoFaktura(const std::string& document, DayNumber& paymentDate);
+
+    // While one lives, Zarad and GetDokladProKar search the commission cards
+    // through it instead of attaching their index file for every document:
+    // a pass over every invoice would otherwise open the file as often.
+    class CardIndexForPass {
+    public:
+        explicit CardIndexForPass(TDataSestavy& sestavy);
+        ~CardIndexForPass();
+        CardIndexForPass(const CardIndexForPass&) = delete;
+        CardIndexForPass& operator=(const CardIndexForPass&) = delete;
+
+    private:
+        TDataSestavy& sestavy_;
+        std::unique_ptr<CommissionCardIndex> cards_;
+    };
 
     // ---- Commission settlement reports (SettlementRuns.cpp, SesProvSku.cpp,
     // SesProvCel.cpp, print/SestavyPrint.cpp). A run prepares its tables, then
@@ -91,8 +110,12 @@ public:
     const ReportRequest& request() const { return request_; }
 
 private:
+    // The pass's card index, else own, made for this call only.
+    CommissionCardIndex& cardIndex(std::optional<CommissionCardIndex>& own);
+
     TData& data_;
     ReportRequest request_;
+    CommissionCardIndex* passCards_ = nullptr;
 };
 
 } // namespace tarvela

@@ -8,7 +8,8 @@ namespace tarvela {
 
 bool TDataSestavy::Zarad(const std::string& document, const std::string& salesman)
 {
-    CommissionCardIndex commissionCards(data_);
+    std::optional<CommissionCardIndex> own;
+    CommissionCardIndex& commissionCards = cardIndex(own);
     bool found = false;
     forEachJournalLine(data_, document, [&] {
         if (commissionCards.find(salesman, data_.Denik.asString("DEN_KAV")))

@@ -9,6 +9,7 @@
 #include "gui/CancellableProgressWindow.h"
 #include "gui/TProgresWin.h"
 #include "gui/TProSesWin.h"
+#include "platform/ReadBatch.h"
 
 namespace tarvela {
 
@@ -41,6 +42,7 @@ QtUi::~QtUi()
 
 void QtUi::showMessage(const std::string& text)
 {
+    releaseKeptForBatch();
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), QString::fromStdString(text),
                     QMessageBox::Ok, owner_);
     box.exec();
@@ -48,6 +50,7 @@ void QtUi::showMessage(const std::string& text)
 
 bool QtUi::askYesNo(const std::string& text)
 {
+    releaseKeptForBatch();
     QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), QString::fromStdString(text),
                     QMessageBox::NoButton, owner_);
     QPushButton* yes = box.addButton(QStringLiteral("Ano"), QMessageBox::YesRole);

@@ -16,6 +16,13 @@
 namespace tarvela {
 
 enum class ShareMode { Shared, Exclusive };
+
+// Which file an opening is of, whatever path it was opened by.
+struct FileIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
 enum class OpenStatus { Opened, Missing, Denied };
 
 class SharedFile {
@@ -34,6 +41,7 @@ public:
     bool isOpen() const { return fd_ >= 0; }
     bool isWritable() const { return writable_; }
     const std::string& path() const { return path_; }
+    const FileIdentity& identity() const { return identity_; }
     // For mapping the file; -1 when closed.
     int descriptor() const { return fd_; }
 
@@ -51,6 +59,7 @@ private:
     int fd_ = -1;
     bool writable_ = false;
     std::string path_;
+    FileIdentity identity_;
 };
 
 } // namespace tarvela

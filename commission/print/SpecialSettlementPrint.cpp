@@ -79,6 +79,7 @@ void printSpecialSettlement(TDataSestavy& sestavy, const ReportRequest& request,
                           + formatReportDate(request.period.from) + " do " + formatReportDate(request.period.to),
                       salesman.name);
     const CommissionTablesOpen open(data);
+    const TDataSestavy::CardIndexForPass cards(sestavy);
     const PaymentBook payments(data.Vypisy);
     ItemSums reportSums;
     settleInvoices(sestavy, layout, salesman, request.period, payments, reportSums);

@@ -22,6 +22,7 @@ public:
     IndexFile(const std::string& path, const std::vector<FieldDescriptor>& fields, LockProtocol protocol);
 
     const std::string& path() const { return path_; }
+    const FileIdentity& identity() const { return file_.identity(); }
     bool lock();
     void unlock();
     // force: re-read the tags even when the file looks unchanged.

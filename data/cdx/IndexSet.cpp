@@ -16,6 +16,8 @@
 #include "data/cdx/TagNavigator.h"
 #include "data/cdx/TagUpdater.h"
 #include "platform/Error.h"
+#include "platform/ReadBatch.h"
+#include "platform/RoundTrips.h"
 #include "platform/Text.h"
 #include "platform/WholeFile.h"
 
@@ -23,9 +25,17 @@ namespace tarvela {
 
 using namespace cdx;
 
-class IndexSetImpl {
+// Inside a read batch the index locks outlive the operation that took them
+// for at most this many further operations and this many round trips, so a
+// writer on another computer, which retries a refused lock after a short
+// pause, waits a few milliseconds at most, however the run goes on.
+constexpr int kLingeringSteps = 4096;
+constexpr std::uint64_t kLingeringRoundTrips = 16;
+
+class IndexSetImpl : public BatchKeeping {
 public:
     explicit IndexSetImpl(RecordSource& table) : table(table) {}
+    ~IndexSetImpl() override { dropLocks(); }
 
     // Holds the index byte of every attached file for one operation;
     // nested operations share the outer one's locks.
@@ -42,8 +52,9 @@ public:
 
     void acquire()
     {
-        if (lockDepth > 0) {
+        if (lockDepth > 0 || !held.empty()) {
             ++lockDepth;
+            ++heldSteps;
             return;
         }
         std::vector<HeldIndexLock> taken;
@@ -53,13 +64,38 @@ public:
         for (auto& file : files)
             file->refresh();
         held = std::move(taken);
+        heldSince = roundTripCounts().total();
+        heldSteps = 0;
         ++lockDepth;
     }
 
     void release()
     {
-        if (--lockDepth == 0)
-            held.clear();
+        if (--lockDepth > 0)
+            return;
+        if (ReadBatch::isActive() && heldSteps < kLingeringSteps
+            && roundTripCounts().total() - heldSince < kLingeringRoundTrips)
+            keepForBatch(*this);
+        else
+            dropLocks();
+    }
+
+    void releaseKept() override
+    {
+        if (lockDepth == 0)
+            dropLocks();
+    }
+
+    bool locks(const FileIdentity& identity) const override
+    {
+        return std::ranges::any_of(files, [&](const auto& file) { return file->identity() == identity; });
+    }
+
+    // Before the attached files change, since the locks refer to them.
+    void dropLocks()
+    {
+        stopKeeping(*this);
+        held.clear();
     }
 
     struct Active {
@@ -131,7 +167,9 @@ public:
     KeyRange range;
     TagNavigator navigator;
     int lockDepth = 0;
-    std::vector<HeldIndexLock> held;  // while lockDepth > 0
+    std::vector<HeldIndexLock> held;  // while lockDepth > 0, or lingering
+    std::uint64_t heldSince = 0;      // round trips counted when taken
+    int heldSteps = 0;
 };
 
 void IndexSetImpl::maintain(IndexFile& file, Tag& tag, std::uint32_t record, const std::string& oldBytes,
@@ -190,6 +228,7 @@ void IndexSet::attach(const std::string& path)
 {
     if (impl_->findFile(path))
         return;
+    impl_->dropLocks();
     auto file = std::make_unique<IndexFile>(path, impl_->table.fields(), impl_->table.lockProtocol());
     {
         HeldIndexLock locked(*file, impl_->table.fileName());
@@ -205,6 +244,7 @@ void IndexSet::detach(const std::string& path)
     const auto found = std::find_if(files.begin(), files.end(), [&](const auto& f) { return f->path() == path; });
     if (found == files.end())
         return;
+    impl_->dropLocks();
     const bool holdsActive = (*found)->findTag(impl_->activeName) != nullptr;
     files.erase(found);
     impl_->forgetActive();
@@ -216,6 +256,7 @@ void IndexSet::detach(const std::string& path)
 
 void IndexSet::detachAll()
 {
+    impl_->dropLocks();
     impl_->files.clear();
     impl_->activeName.clear();
     impl_->range.clear();
@@ -332,14 +373,24 @@ SeekResult IndexSet::seekValues(const std::vector<FieldValue>& values)
 
 void IndexSet::confirmFound(std::uint32_t recordNumber, const std::string& recordBytes)
 {
-    const Tag* tag = impl_->remembered.tag;
-    if (!tag || !tag->key)
+    if (foundStillMatches(recordNumber, recordBytes))
         return;
-    const std::string key = tag->key->key(recordBytes);
-    if (impl_->navigator.wasAnswered(key, recordNumber))
-        return;
+    const std::string key = impl_->remembered.tag->key->key(recordBytes);
     impl_->onActive(
         [&](PageCache& cache, const Tag& active) { impl_->navigator.confirm(cache, active, key, recordNumber); });
+}
+
+bool IndexSet::foundStillMatches(std::uint32_t recordNumber, const std::string& recordBytes)
+{
+    const Tag* tag = impl_->remembered.tag;
+    if (!tag || !tag->key)
+        return true;
+    const std::string key = tag->key->key(recordBytes);
+    if (impl_->navigator.wasAnswered(key, recordNumber))
+        return true;
+    return !impl_->onActive([&](PageCache& cache, const Tag& active) {
+        return impl_->navigator.contradicts(cache, active, key, recordNumber);
+    });
 }
 
 void IndexSet::setKeyRange(const std::string& low852, const std::string& high852)

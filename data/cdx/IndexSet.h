@@ -94,6 +94,8 @@ public:
     // After a seek, with the bytes of the record it found: "Index file %s is
     // corrupted" when the record no longer has the key it was found by.
     void confirmFound(std::uint32_t recordNumber, const std::string& recordBytes);
+    // The same question without the error: false where confirmFound throws.
+    bool foundStillMatches(std::uint32_t recordNumber, const std::string& recordBytes);
 
     // Inclusive bounds, trailing blanks ignored, a bound matches every key it
     // begins. Empty bounds lift the range.

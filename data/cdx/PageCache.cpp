@@ -12,6 +12,9 @@ namespace {
 // whatever the size of the file; a walk or seek needs far fewer pages.
 constexpr std::size_t kMaxCachedNodes = 1024;
 constexpr std::size_t kCounterOffset = 8;
+// 64 pages a read on a share; at most 16 MB of them kept.
+constexpr std::size_t kBlockSize = 64 * kPageSize;
+constexpr std::size_t kMaxCachedBlocks = 512;
 }
 
 PageCache::PageCache(SharedFile& file) : file_(file) {}
@@ -52,6 +55,8 @@ void PageCache::refreshLength()
 void PageCache::drop()
 {
     forgetNodes();
+    blocks_.clear();
+    cachedBlocks_ = 0;
     ++generation_;
 }
 
@@ -92,11 +97,63 @@ void PageCache::read(std::uint64_t offset, unsigned char* into, std::size_t size
     std::memcpy(into, bytes.data(), size);
 }
 
+void PageCache::readPart(std::uint64_t offset, unsigned char* into, std::size_t size)
+{
+    const std::size_t index = offset / kBlockSize;
+    if (headerPage_.isMapped() || (offset + size - 1) / kBlockSize != index) {
+        read(offset, into, size);
+        return;
+    }
+    const std::string& bytes = block(index, offset + size);
+    const std::size_t within = offset - index * kBlockSize;
+    if (bytes.size() < within + size)
+        throw CorruptIndex("file ends inside the page at " + hexOffset(offset));
+    std::memcpy(into, bytes.data() + within, size);
+}
+
+// The block as far as the file goes; read again when it ends before end,
+// since the file may have grown since.
+const std::string& PageCache::block(std::size_t index, std::uint64_t end)
+{
+    if (index >= blocks_.size())
+        blocks_.resize(index + 1);
+    std::string& bytes = blocks_[index];
+    if (index * kBlockSize + bytes.size() >= end)
+        return bytes;
+    if (bytes.empty() && cachedBlocks_ >= kMaxCachedBlocks) {
+        for (auto& kept : blocks_)
+            kept.clear();
+        cachedBlocks_ = 0;
+    }
+    if (bytes.empty())
+        ++cachedBlocks_;
+    if (!file_.readAt(index * kBlockSize, kBlockSize, bytes))
+        throw Error("Cannot read " + file_.path());
+    return bytes;
+}
+
+// Our own writes go into the blocks read before them, so no block is stale.
+void PageCache::patchBlocks(std::uint64_t offset, std::string_view bytes)
+{
+    const std::uint64_t end = offset + bytes.size();
+    for (std::size_t index = offset / kBlockSize; index < blocks_.size() && index * kBlockSize < end; ++index) {
+        std::string& block = blocks_[index];
+        const std::uint64_t start = index * kBlockSize;
+        const std::uint64_t from = std::max(offset, start);
+        const std::uint64_t to = std::min(end, start + kBlockSize);
+        if (block.empty() || from > start + block.size())
+            continue;
+        if (to > start + block.size())
+            block.resize(to - start);
+        std::memcpy(block.data() + (from - start), bytes.data() + (from - offset), to - from);
+    }
+}
+
 HeaderBytes PageCache::readHeader(std::uint32_t offset)
 {
     checkPlace(offset, kHeaderSize, 0);
     HeaderBytes bytes{};
-    read(offset, bytes.data(), bytes.size());
+    readPart(offset, bytes.data(), bytes.size());
     return bytes;
 }
 
@@ -106,7 +163,7 @@ const std::shared_ptr<const Node>& PageCache::node(std::uint32_t offset, const K
         return nodes_[offset / kPageSize];
     checkPlace(offset, kPageSize, kHeaderSize);
     PageBytes page{};
-    read(offset, page.data(), page.size());
+    readPart(offset, page.data(), page.size());
     auto decoded = std::make_shared<const Node>(decodeNode(page, offset, format));
     if (cachedNodes_ >= kMaxCachedNodes)
         forgetNodes();
@@ -118,6 +175,7 @@ void PageCache::writeRaw(std::uint64_t offset, std::string_view bytes)
 {
     if (!file_.writeAt(offset, bytes))
         throw Error("Cannot write " + file_.path());
+    patchBlocks(offset, bytes);
     length_ = std::max<std::uint64_t>(length_, offset + bytes.size());
     ++generation_;
 }

@@ -3,12 +3,18 @@
 // taken, validate() compares the change counter with what was seen last and
 // drops everything when another program wrote. The counter is read through
 // a mapping of the header page where the file system allows, so the check
-// costs no system call. Only use it while the index lock is held.
+// costs no system call. Where the file cannot be mapped (a network share,
+// where every read waits for the server) pages are read in blocks of many
+// pages and the raw blocks are kept under the same rule, so a walk over a
+// tag built in order reads its leaves a block at a time. Only use it while
+// the index lock is held.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "data/cdx/Node.h"
@@ -48,6 +54,10 @@ private:
     void refreshLength();
     void checkPlace(std::uint64_t offset, std::uint64_t size, std::uint64_t lowest);
     void read(std::uint64_t offset, unsigned char* into, std::size_t size);
+    // A page or header through the block cache on a share, else read alone.
+    void readPart(std::uint64_t offset, unsigned char* into, std::size_t size);
+    const std::string& block(std::size_t index, std::uint64_t end);
+    void patchBlocks(std::uint64_t offset, std::string_view bytes);
     void drop();
 
     SharedFile& file_;
@@ -61,6 +71,8 @@ private:
 
     std::vector<std::shared_ptr<const Node>> nodes_;  // by page number
     std::size_t cachedNodes_ = 0;
+    std::vector<std::string> blocks_;  // raw bytes by block number; empty: not read
+    std::size_t cachedBlocks_ = 0;
 };
 
 } // namespace tarvela::cdx

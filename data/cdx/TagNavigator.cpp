@@ -58,11 +58,17 @@ bool TagNavigator::wasAnswered(const std::string& key, std::uint32_t record) con
 // Another program that changes a key holds the index lock until the entry
 // follows, which changes the file; so an unchanged file with a record under
 // another key than its entry means the record was changed without the index.
+bool TagNavigator::contradicts(const PageCache& cache, const Tag& tag, const std::string& key,
+                               std::uint32_t record) const
+{
+    return remembered_.isValid() && rememberedGeneration_ == cache.generation() &&
+           rememberedHeader_ == tag.headerOffset && remembered_.entry().record == record &&
+           remembered_.entry().key != key;
+}
+
 void TagNavigator::confirm(const PageCache& cache, const Tag& tag, const std::string& key, std::uint32_t record) const
 {
-    if (remembered_.isValid() && rememberedGeneration_ == cache.generation() &&
-        rememberedHeader_ == tag.headerOffset && remembered_.entry().record == record &&
-        remembered_.entry().key != key)
+    if (contradicts(cache, tag, key, record))
         throw CorruptIndex("record " + std::to_string(record) + " no longer has the key of its entry");
 }
 

@@ -39,8 +39,10 @@ public:
     // searchKey; with a full-length key that is an exact seek. nearest: else
     // the entry that follows in tag order.
     Found seek(PageCache& cache, const Tag& tag, const KeyRange& range, const std::string& searchKey, bool nearest);
-    // Throws when record was the last answer, the file has not changed since,
-    // and its key is no longer the one its entry holds: the entry is stale.
+    // Whether record was the last answer, the file has not changed since, and
+    // its key is no longer the one its entry holds: the entry is stale.
+    bool contradicts(const PageCache& cache, const Tag& tag, const std::string& key, std::uint32_t record) const;
+    // Throws CorruptIndex when it contradicts.
     void confirm(const PageCache& cache, const Tag& tag, const std::string& key, std::uint32_t record) const;
     // Whether record with this key was the last answer; needs no lock.
     bool wasAnswered(const std::string& key, std::uint32_t record) const;

@@ -39,7 +39,20 @@ DbfFile::DbfFile(const std::string& path, ShareMode mode, LockProtocol protocol,
     if (!file_.readAt(0, length, bytes))
         fail(kReadFailed);
     header_ = DbfHeader::parse(bytes, path);
+    onShare_ = !MappedFile::canMap(file_);
+    mappingRefused_ = onShare_;
     currentRecordCount();
+}
+
+std::uint64_t DbfFile::recordOffset(std::uint32_t recordNumber) const
+{
+    return header_.headerLength() + std::uint64_t(recordNumber - 1) * header_.recordLength();
+}
+
+void DbfFile::forgetKeptRecord(std::uint32_t recordNumber)
+{
+    if (recordNumber > 0)
+        blocks_.forget(recordOffset(recordNumber), header_.recordLength());
 }
 
 void DbfFile::fail(const char* pattern) const
@@ -73,11 +86,15 @@ void DbfFile::readRawRecords(std::uint32_t first, std::uint32_t count, std::stri
     const std::uint64_t last = std::uint64_t(first) + count - 1;
     if (first == 0 || count == 0 || (last > count_ && last > currentRecordCount()))
         fail(kRecordReadFailed);
-    const std::uint64_t offset = header_.headerLength() + std::uint64_t(first - 1) * header_.recordLength();
+    const std::uint64_t offset = recordOffset(first);
     const std::uint64_t length = std::uint64_t(count) * header_.recordLength();
     // A block of records costs one system call anyway, and reading it avoids
     // mapping its pages in one by one.
-    if (count == 1 && readMapped(offset, length, bytes))
+    if (count == 1 && !onShare_ && readMapped(offset, length, bytes))
+        return;
+    const bool underOurLock =
+        tableLocks_ > 0 || (recordLock_.count > 0 && recordLock_.record >= first && recordLock_.record - first < count);
+    if (onShare_ && !underOurLock && blocks_.read(file_, offset, length, bytes))
         return;
     if (!file_.readAt(offset, length, bytes))
         fail(kReadFailed);
@@ -127,15 +144,16 @@ void DbfFile::writeHeader()
 void DbfFile::writeRecord(std::uint32_t recordNumber, const std::string& bytes)
 {
     requireWritable();
+    forgetKeptRecord(recordNumber);
     std::string old;
     readRawRecord(recordNumber, old);
     currentRecordCount();
-    const std::uint64_t offset =
-        header_.headerLength() + std::uint64_t(recordNumber - 1) * header_.recordLength();
+    const std::uint64_t offset = recordOffset(recordNumber);
     if (!file_.writeAt(offset, bytes)) {
         file_.writeAt(offset, old);
         fail(kWriteFailed);
     }
+    blocks_.patch(offset, bytes);
     writeHeader();
 }
 
@@ -159,8 +177,7 @@ std::uint32_t DbfFile::appendRecord(const std::string& bytes)
     if (!oldSize)
         fail(kReadFailed);
     const std::uint32_t number = currentRecordCount() + 1;
-    const std::uint64_t offset =
-        header_.headerLength() + std::uint64_t(number - 1) * header_.recordLength();
+    const std::uint64_t offset = recordOffset(number);
     std::string tail;
     file_.readAt(offset, bytes.size() + 1, tail);
     if (!file_.writeAt(offset, bytes + kEndOfFile)) {
@@ -169,6 +186,7 @@ std::uint32_t DbfFile::appendRecord(const std::string& bytes)
         fail(kWriteFailed);
     }
     count_ = number;
+    blocks_.patch(offset, bytes);
     writeHeader();
     return number;
 }

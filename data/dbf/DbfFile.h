@@ -1,7 +1,9 @@
 // One open DBF file: its header, its raw records (code page 852, status byte
 // first) and the locks of its lock protocol. An opening that reads many
 // single records reads them through a mapping of the file where the file
-// system allows, without a system call. Every write rewrites the header
+// system allows, without a system call; on a share, inside a read batch, it
+// reads them in blocks (RecordBlocks). A record about to be written, and one
+// under a lock of ours, is always read from the file itself. Every write rewrites the header
 // (date, count, change stamp, user number); an append runs under the header
 // lock. A table holds at most one record lock, counted; the caller releases
 // each lock as often as it took it.
@@ -14,6 +16,7 @@
 #include "data/dbf/RecordSource.h"
 #include "data/dbf/DbfHeader.h"
 #include "data/dbf/LockRanges.h"
+#include "data/dbf/RecordBlocks.h"
 #include "platform/MappedFile.h"
 #include "platform/SharedFile.h"
 
@@ -38,6 +41,8 @@ public:
     void readRawRecord(std::uint32_t recordNumber, std::string& bytes) override;
     void readRawRecords(std::uint32_t first, std::uint32_t count, std::string& bytes) override;
     std::string fileName() const override { return file_.path(); }
+    // The next read of this record goes to the file, whatever was kept.
+    void forgetKeptRecord(std::uint32_t recordNumber);
     LockProtocol lockProtocol() const override { return protocol_; }
 
     // The record is written whole or the file is left as it was.
@@ -76,10 +81,13 @@ private:
     void rereadHeaderPrefix();
     bool readMapped(std::uint64_t offset, std::uint64_t length, std::string& bytes);
     bool mapThrough(std::uint64_t end);
+    std::uint64_t recordOffset(std::uint32_t recordNumber) const;
 
     SharedFile file_;
     MappedFile mapping_;
     bool mappingRefused_ = false;
+    bool onShare_ = false;
+    RecordBlocks blocks_;
     std::uint32_t readsUnmapped_ = 0;
     DbfHeader header_;
     LockProtocol protocol_;

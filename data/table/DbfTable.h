@@ -139,6 +139,7 @@ private:
     bool currentIsDeleted() const;
     std::uint32_t step(std::uint32_t from, int direction);
     void moveToLive(std::uint32_t candidate, int direction);
+    void confirmSeekAnswer(std::uint32_t recordNumber);
     bool positionAfterSeek(const SeekResult& result, bool nearest, const std::string& partialKey852);
     bool sameSeekKey(const std::string& deletedBytes, const std::string& partialKey852) const;
     void finishEditing();

@@ -167,7 +167,7 @@ bool DbfTable::positionAfterSeek(const SeekResult& result, bool nearest, const s
         return false;
     }
     loadRecord(result.recordNumber);
-    indexes_->confirmFound(result.recordNumber, cursor_->buffer);
+    confirmSeekAnswer(result.recordNumber);
     if (!currentIsDeleted())
         return result.matched;
     const std::string deletedBytes = cursor_->buffer;
@@ -180,6 +180,18 @@ bool DbfTable::positionAfterSeek(const SeekResult& result, bool nearest, const s
     if (!matched && !nearest)
         showNoRecord();
     return matched;
+}
+
+// A record kept from earlier in a read batch may predate the change that
+// gave it the key it was just found by; only the record as the file holds
+// it now can show that the index is damaged.
+void DbfTable::confirmSeekAnswer(std::uint32_t recordNumber)
+{
+    if (indexes_->foundStillMatches(recordNumber, cursor_->buffer))
+        return;
+    file_->forgetKeptRecord(recordNumber);
+    loadRecord(recordNumber);
+    indexes_->confirmFound(recordNumber, cursor_->buffer);
 }
 
 bool DbfTable::sameSeekKey(const std::string& deletedBytes, const std::string& partialKey852) const

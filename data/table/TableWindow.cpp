@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "data/table/DbfTable.h"
+#include "platform/ReadBatch.h"
 
 namespace tarvela {
 
@@ -70,6 +71,7 @@ void TableWindow::clear()
 
 void TableWindow::setCapacity(int rows)
 {
+    const ReadBatch batch;
     capacity_ = std::max(1, rows);
     if (!rows_.empty())
         refresh();
@@ -123,6 +125,7 @@ void TableWindow::standOnCurrent()
 
 void TableWindow::showTableRecord(int wantedRow)
 {
+    const ReadBatch batch;
     if (!table_.isOpen()) {
         clear();
         return;
@@ -136,6 +139,7 @@ void TableWindow::showTableRecord(int wantedRow)
 
 void TableWindow::first()
 {
+    const ReadBatch batch;
     if (!table_.isOpen())
         return clear();
     table_.first();
@@ -146,6 +150,7 @@ void TableWindow::first()
 
 void TableWindow::last()
 {
+    const ReadBatch batch;
     if (!table_.isOpen())
         return clear();
     table_.last();
@@ -156,6 +161,7 @@ void TableWindow::last()
 
 int TableWindow::moveCurrent(int delta)
 {
+    const ReadBatch batch;
     if (rows_.empty())
         return 0;
     const int before = top_ + current_;
@@ -173,6 +179,7 @@ int TableWindow::moveCurrent(int delta)
 
 int TableWindow::scroll(int delta)
 {
+    const ReadBatch batch;
     if (rows_.empty() || delta == 0)
         return 0;
     if (std::abs(delta) > capacity_) {
@@ -234,6 +241,7 @@ void TableWindow::setCurrentRow(int row)
 
 void TableWindow::refresh()
 {
+    const ReadBatch batch;
     if (!table_.isOpen())
         return clear();
     if (rows_.empty())
@@ -280,6 +288,7 @@ void TableWindow::estimateTop()
 
 void TableWindow::scrollTo(int ordinal)
 {
+    const ReadBatch batch;
     if (rows_.empty())
         return;
     const int highest = std::max(0, estimatedCount() - static_cast<int>(rows_.size()));

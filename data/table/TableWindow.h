@@ -4,7 +4,8 @@
 // holds, so a list over a hundred thousand invoices costs what it shows.
 // After every operation the table stands on the current row's record, so a
 // screen's commands act on what the user sees. Errors of the table layer
-// pass to the caller; the window is then empty.
+// pass to the caller; the window is then empty. Each operation is one read
+// batch, so on a share a page of rows costs a few round trips.
 #pragma once
 
 #include <cstdint>

@@ -9,6 +9,7 @@
 #include "data/verify/SalesmanCheck.h"
 #include "data/verify/SplitShareCheck.h"
 #include "data/verify/TotalsCheck.h"
+#include "platform/ReadBatch.h"
 
 namespace tarvela {
 
@@ -23,6 +24,7 @@ void append(Findings& all, const Findings& more)
 
 Findings checkCompany(TData& data)
 {
+    const ReadBatch batch;  // the check waits on nobody
     Findings findings;
     {  // the books go before the index files are read
         const CompanyBooks books(data);

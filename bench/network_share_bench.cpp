@@ -1,0 +1,120 @@
+// The runs of the program on a data folder on a file server, where every
+// lock, unlock, read, write and sync of a shared file waits for a round trip
+// to the server. The files are read as on a share (TARVELA_UNMAPPED: never
+// mapped) and every such call is counted in platform/; for each run the
+// table gives the round trips, the megabytes read, the run's own time and
+// its time at 0.2 ms and at 1 ms a round trip (own time plus that much per
+// round trip). With --simulate MICROSECONDS every counted call really waits
+// that long, and the time measured is the one shown as own time.
+//
+// The demo company is the one of BenchCompany.h (TARVELA_BENCH_COMPANY, or
+// tarvela-demo --scale TARVELA_BENCH_SCALE, default 100); the runs are those
+// of the year 2007 and salesman 001. The reindexing rebuilds the company's
+// index files, so it runs last and only with --reindex.
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <functional>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "BenchCompany.h"
+#include "commission/TDataSestavy.h"
+#include "data/verify/CompanyCheck.h"
+#include "platform/RoundTrips.h"
+
+namespace {
+
+using namespace tarvela;
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+const SettlementPeriod kYear{toDayNumber({2007, 1, 1}), toDayNumber({2007, 12, 31})};
+
+class QuietUi : public ConsoleUi {
+public:
+    void showMessage(const std::string&) override {}
+};
+
+struct Company {
+    QuietUi ui;
+    TData data;
+    TDataSestavy sestavy{data};
+
+    explicit Company(const std::string& folder) : data(ui, folder)
+    {
+        if (!data.DataCreate())
+            throw std::runtime_error("The demo company cannot be opened");
+        const std::string documents = (fs::temp_directory_path() / "tarvela-share-bench").string();
+        fs::create_directories(documents);
+        sestavy.DocumentsFolder = [documents] { return documents; };
+        sestavy.Today = [] { return toDayNumber({2008, 1, 15}); };
+        sestavy.Now = [] { return double(toDayNumber({2008, 1, 15})); };
+        sestavy.Sestavy.setPreview([](const ReportDocument&, int) {});
+    }
+};
+
+ReportRequest yearRequest()
+{
+    ReportRequest request;
+    request.period = kYear;
+    return request;
+}
+
+void measure(const std::string& name, const std::function<void()>& run)
+{
+    const RoundTripCounts before = roundTripCounts();
+    const auto start = Clock::now();
+    run();
+    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    const RoundTripCounts used = roundTripCounts() - before;
+    const double trips = double(used.total());
+    std::printf("| %-44s | %9.0f | %9.0f | %9.0f | %8.1f | %8.2f s | %8.2f s | %8.2f s |\n", name.c_str(), trips,
+                double(used.locks + used.unlocks), double(used.reads), double(used.bytesRead) / 1e6, seconds,
+                seconds + trips * 0.0002, seconds + trips * 0.001);
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    bool reindex = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--simulate") == 0 && i + 1 < argc)
+            simulateRoundTripDelay(std::chrono::microseconds(std::atoi(argv[++i])));
+        else if (std::strcmp(argv[i], "--reindex") == 0)
+            reindex = true;
+        else {
+            std::cerr << "usage: network_share_bench [--simulate MICROSECONDS] [--reindex]\n";
+            return 2;
+        }
+    }
+    setenv("TARVELA_UNMAPPED", "1", 1);
+    try {
+        Company company(fs::absolute(bench::companyFolder()).string() + "/");
+        TDataSestavy& sestavy = company.sestavy;
+        std::printf("| %-44s | %9s | %9s | %9s | %8s | %10s | %10s | %10s |\n", "run", "trips", "locks", "reads", "MB read",
+                    "own time", "at 0.2 ms", "at 1 ms");
+        std::printf("|%s|---:|---:|---:|---:|---:|---:|---:|\n", std::string(46, '-').c_str());
+        measure("settlement of one salesman-year", [&] { sestavy.SesProvObch("001", kYear.from, kYear.to); });
+        measure("commission by groups, one salesman-year", [&] { sestavy.SesProvSku("001", kYear.from, kYear.to); });
+        measure("summary of all salesmen, one year", [&] { sestavy.SesProvCel(kYear.from, kYear.to); });
+        measure("disallowed commission of one salesman", [&] { sestavy.SesNepProvObch("001"); });
+        measure("settlement at card rates, one salesman-year",
+                [&] { sestavy.SesProvObchKar("001", kYear.from, kYear.to); });
+        measure("customer rebate, one year", [&] { sestavy.SestObratuOdberatelu(yearRequest()); });
+        measure("invoice overview, one year", [&] { sestavy.SesPrehFak(yearRequest()); });
+        measure("sales by salesman, one year", [&] { sestavy.SestProdejce(yearRequest()); });
+        measure("check of the company (tarvela-dbf verify)", [&] { checkCompany(company.data); });
+        if (reindex)
+            measure("reindexing of the company", [&] { company.data.Index(); });
+    } catch (const std::exception& error) {
+        std::cerr << error.what() << '\n';
+        return 1;
+    }
+    return 0;
+}
