@@ -6,8 +6,10 @@
 #include "data/table/DbfTable.h"
 #include "data/catalogue/IndexCatalogue.h"
 #include "data/cdx/TagDirectory.h"
+#include "data/company/ReindexLocks.h"
 #include "data/company/ReindexProgress.h"
 #include "platform/AtomicFile.h"
+#include "platform/Error.h"
 #include "platform/FileNames.h"
 #include "platform/Ui.h"
 
@@ -24,6 +26,37 @@ bool tableFileExists(const ReindexTarget& target)
     return fs::is_regular_file(resolvePathIgnoringCase(path.string()), ignored);
 }
 
+// The new index file could not take the old one's name; the message names
+// the file and the reason, and says the old index is still there.
+class SwapFailed : public Error {
+public:
+    using Error::Error;
+};
+
+std::string fileNameOf(const std::string& path)
+{
+    return fs::path(path).filename().string();
+}
+
+std::string inUseMessage(const DbfTable& table)
+{
+    return "S tabulkou " + fileNameOf(table.filePath())
+           + " právě pracuje jiný program, její index zůstal beze změny. Spusťte indexaci, až s ní nebude "
+             "nikdo pracovat.";
+}
+
+void swapIn(AtomicFile& target)
+{
+    try {
+        target.commit();
+    } catch (const Error&) {
+        if (target.isCommitted())
+            throw;
+        throw SwapFailed("Soubor " + target.path() + " nelze nahradit novým indexem (" + target.failureReason()
+                         + "), původní index zůstal beze změny.");
+    }
+}
+
 void detachQuietly(DbfTable& table, const std::string& path)
 {
     try {
@@ -33,7 +66,8 @@ void detachQuietly(DbfTable& table, const std::string& path)
 }
 
 // Builds every tag into a file beside the old one, which replaces the old
-// one only when complete. On failure the partial file goes and the old one stays.
+// one only when complete. On failure the partial file goes and the old one
+// stays. The caller holds the protocol's locks throughout.
 void buildIndexFile(DbfTable& table, const IndexedTable& entry, const std::string& finalPath, Ui& ui)
 {
     AtomicFile target(finalPath);
@@ -53,7 +87,7 @@ void buildIndexFile(DbfTable& table, const IndexedTable& entry, const std::strin
         detachQuietly(table, newPath);
         throw;
     }
-    target.commit();
+    swapIn(target);
 }
 
 void reopen(DbfTable& table, const std::string& indexPath, const std::string& tag, Ui& ui)
@@ -89,8 +123,15 @@ bool reindexTable(DbfTable& table, const IndexedTable& entry, const ReindexTarge
     bool rebuilt = false;
     try {
         table.open();
-        buildIndexFile(table, entry, indexPath, ui);
-        rebuilt = true;
+        const ReindexLocks locks(table, indexPath);
+        if (locks.isHeld()) {
+            buildIndexFile(table, entry, indexPath, ui);
+            rebuilt = true;
+        } else {
+            ui.showMessage(inUseMessage(table));
+        }
+    } catch (const SwapFailed& error) {
+        ui.showMessage(error.what());
     } catch (const std::exception&) {
         ui.showMessage(entry.failureMessage);
     }

@@ -1,6 +1,7 @@
 // tarvela-dbf reindex [--program-dir DIR]: rebuilds every index file of the
 // company that DIR/Merkan.ini names, printing the messages the program would
-// show. Exit 0 when every table was found and rebuilt, 1 otherwise.
+// show, then the table files left out. Exit 0 when every table was found and
+// rebuilt, 1 otherwise.
 #include <iostream>
 
 #include "Command.h"
@@ -32,7 +33,14 @@ int reindex(std::vector<std::string> args)
     TData data(ui, programDirectory);
     if (!data.DataCreate())
         return kExitUnreadable;
-    return data.Index() ? kExitOk : kExitFailed;
+    const std::vector<std::string> leftOut = data.reindexAll();
+    if (leftOut.empty())
+        return kExitOk;
+    std::cout << "Not reindexed:";
+    for (const std::string& name : leftOut)
+        std::cout << ' ' << name;
+    std::cout << '\n';
+    return kExitFailed;
 }
 
 const CommandRegistration registration{{"reindex", "[--program-dir DIR]", reindex}};
