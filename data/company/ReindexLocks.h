@@ -1,9 +1,10 @@
 // The lock protocol's own locks that a reindexing holds on one table while
 // it rebuilds and replaces the index file: the whole-table lock of the DBF
 // and the index byte of the old index file. The sibling system's programs
-// never open a table exclusively, so these are how we see one of them at
-// work: a record, header, table or index lock of theirs makes taking them
-// fail. Taken after the table is opened; released before it is closed.
+// take no part in our emulated exclusive opening, so these are how we see
+// one of them at work: a record, header, table or index lock of theirs makes
+// taking them fail. Taken after the table is opened; released before it is
+// closed.
 #pragma once
 
 #include <string>
