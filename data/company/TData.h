@@ -18,6 +18,8 @@
 
 namespace tarvela {
 
+class TableRunProgress;
+
 class TData {
 public:
     // programDirectory holds Merkan.ini (see findProgramDirectory).
@@ -50,9 +52,10 @@ public:
 
     // Reindexing and the open and close operations of the most used tables.
     // Index() is true when every table was found and rebuilt; reindexAll()
-    // does the same and names the table files that were left out.
+    // does the same, tells progress (when given) how far it is, and names
+    // the table files that were left out.
     bool Index();
-    std::vector<std::string> reindexAll();
+    std::vector<std::string> reindexAll(TableRunProgress* progress = nullptr);
     void OpenFak(int mode, const std::string& tag);
     void OpenDob(int mode, const std::string& tag);
     void OpenFakSle(int mode, const std::string& tag);

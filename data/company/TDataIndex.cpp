@@ -6,6 +6,7 @@
 #include "data/catalogue/TableCatalogue.h"
 #include "data/company/IndexLeftovers.h"
 #include "data/company/TableReindex.h"
+#include "data/company/TableRunProgress.h"
 
 namespace tarvela {
 
@@ -16,9 +17,11 @@ bool TData::Index()
 
 // Goes through every indexed table even when some fail. Starts by clearing
 // what an earlier reindex that was killed left behind.
-std::vector<std::string> TData::reindexAll()
+std::vector<std::string> TData::reindexAll(TableRunProgress* progress)
 {
     removeIndexLeftovers(settings_.dataDirectory);
+    if (progress)
+        progress->start(indexCatalogue().size());
     std::vector<std::string> leftOut;
     for (const IndexedTable& entry : indexCatalogue()) {
         const CatalogueEntry* catalogued = findCatalogueEntry(entry.member);
@@ -26,8 +29,11 @@ std::vector<std::string> TData::reindexAll()
                                    catalogued->fileBaseName(settings_.companyNumber),
                                    entry.indexBaseName(settings_.companyNumber)};
         DbfTable& table = this->*catalogued->table;
-        if (!reindexTable(table, entry, target, ui_))
-            leftOut.push_back(std::filesystem::path(table.filePath()).filename().string());
+        const std::string file = std::filesystem::path(table.filePath()).filename().string();
+        if (progress)
+            progress->beginTable(file);
+        if (!reindexTable(table, entry, target, ui_, progress))
+            leftOut.push_back(file);
     }
     return leftOut;
 }

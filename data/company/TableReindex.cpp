@@ -68,13 +68,14 @@ void detachQuietly(DbfTable& table, const std::string& path)
 // Builds every tag into a file beside the old one, which replaces the old
 // one only when complete. On failure the partial file goes and the old one
 // stays. The caller holds the protocol's locks throughout.
-void buildIndexFile(DbfTable& table, const IndexedTable& entry, const std::string& finalPath, Ui& ui)
+void buildIndexFile(DbfTable& table, const IndexedTable& entry, const std::string& finalPath, Ui& ui,
+                    TableRunProgress* run)
 {
     AtomicFile target(finalPath);
     const std::string& newPath = target.temporaryPath();
     target.append(cdx::emptyIndexFile());
     target.flush();
-    ReindexProgress progress(ui);
+    ReindexProgress progress(ui, run);
     try {
         for (const IndexTagSpec& tag : entry.tags) {
             progress.setCaption(tag.progressCaption);
@@ -105,7 +106,8 @@ void reopen(DbfTable& table, const std::string& indexPath, const std::string& ta
 
 } // namespace
 
-bool reindexTable(DbfTable& table, const IndexedTable& entry, const ReindexTarget& target, Ui& ui)
+bool reindexTable(DbfTable& table, const IndexedTable& entry, const ReindexTarget& target, Ui& ui,
+                  TableRunProgress* progress)
 {
     if (!tableFileExists(target)) {
         // The directory and the name are joined as they are, as the user knows the message.
@@ -125,7 +127,7 @@ bool reindexTable(DbfTable& table, const IndexedTable& entry, const ReindexTarge
         table.open();
         const ReindexLocks locks(table, indexPath);
         if (locks.isHeld()) {
-            buildIndexFile(table, entry, indexPath, ui);
+            buildIndexFile(table, entry, indexPath, ui, progress);
             rebuilt = true;
         } else {
             ui.showMessage(inUseMessage(table));

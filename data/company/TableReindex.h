@@ -11,6 +11,7 @@
 namespace tarvela {
 
 class DbfTable;
+class TableRunProgress;
 class Ui;
 struct IndexedTable;
 
@@ -23,6 +24,8 @@ struct ReindexTarget {
 // Tells the user through ui when the table file is missing, another program
 // is at work on it, or the rebuild or the swap fails, and leaves the table open or closed as it found it, shared, with its
 // index file attached and the same tag when it was open. True when rebuilt.
-bool reindexTable(DbfTable& table, const IndexedTable& entry, const ReindexTarget& target, Ui& ui);
+// progress, when given, gets the records done of each tag.
+bool reindexTable(DbfTable& table, const IndexedTable& entry, const ReindexTarget& target, Ui& ui,
+                  TableRunProgress* progress = nullptr);
 
 } // namespace tarvela
