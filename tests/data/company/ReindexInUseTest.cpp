@@ -68,6 +68,7 @@ TEST(ReindexInUse, AnotherProgramsLockLeavesThatTableOutAndTheOthersAreRebuilt)
         const std::string table = company.tablePath(work.member);
         const std::string index = company.indexPath(work.member);
         const std::string before = readWholeFile(index);
+        const ino_t indexBefore = inodeOf(index);
         const ino_t otherBefore = inodeOf(company.indexPath("Denik"));
         company.ui.messages.clear();
         {
@@ -79,6 +80,7 @@ TEST(ReindexInUse, AnotherProgramsLockLeavesThatTableOutAndTheOthersAreRebuilt)
         EXPECT_EQ(company.ui.messages,
                   std::vector<std::string>{inUseMessage(tableFileOf(work.member, "0001") + ".dbf")});
         EXPECT_EQ(readWholeFile(index), before);
+        EXPECT_EQ(inodeOf(index), indexBefore);
         EXPECT_NE(inodeOf(company.indexPath("Denik")), otherBefore);
         EXPECT_FALSE(data.table(work.member)->isOpen());
         EXPECT_FALSE(data.table(work.member)->isExclusive());
@@ -144,6 +146,7 @@ TEST(ReindexInUse, AFailedSwapNamesTheFileAndTheReasonAndKeepsTheOldIndex)
     ASSERT_TRUE(data.Index());
     const std::string index = company.indexPath("Faktury");
     const std::string before = readWholeFile(index);
+    const ino_t indexBefore = inodeOf(index);
     const IndexedTable& entry = *findIndexedTable("Faktury");
     const ReindexTarget target{company.dataDirectory(), tableFileOf("Faktury", "0001"), entry.indexBaseName("0001")};
     company.ui.messages.clear();
@@ -158,5 +161,6 @@ TEST(ReindexInUse, AFailedSwapNamesTheFileAndTheReasonAndKeepsTheOldIndex)
                                                             "(Device or resource busy), původní index zůstal "
                                                             "beze změny."});
     EXPECT_EQ(readWholeFile(index), before);
+    EXPECT_EQ(inodeOf(index), indexBefore);
     EXPECT_FALSE(data.Faktury.isOpen());
 }
