@@ -1,6 +1,7 @@
 #include "data/company/ReindexLocks.h"
 
 #include <chrono>
+#include <exception>
 #include <thread>
 
 #include "data/cdx/IndexLock.h"
