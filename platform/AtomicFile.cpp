@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
@@ -92,6 +93,7 @@ void AtomicFile::removeTemporary()
 
 void AtomicFile::fail()
 {
+    failureReason_ = std::strerror(errno != 0 ? errno : EIO);
     removeTemporary();
     throw Error(formatMessage("Nelze zapsat soubor %s", path_));
 }
@@ -142,8 +144,10 @@ void AtomicFile::commit()
         || ::rename(temporaryPath_.c_str(), path_.c_str()) != 0)
         fail();
     committed_ = true;
-    if (!syncFolderOf(path_))
+    if (!syncFolderOf(path_)) {
+        failureReason_ = std::strerror(errno);
         throw Error(formatMessage("Nelze zapsat soubor %s", path_));
+    }
 }
 
 std::optional<std::string> replacedFileOf(std::string name)

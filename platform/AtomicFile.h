@@ -32,6 +32,11 @@ public:
     // Makes the buffered bytes visible to other openers of temporaryPath().
     void flush();
     void commit();
+    // After a failure: the system's reason for it ("Device or resource busy").
+    const std::string& failureReason() const { return failureReason_; }
+    // Whether the new content took the name (a failure after that only
+    // leaves the rename less durable).
+    bool isCommitted() const { return committed_; }
 
 private:
     [[noreturn]] void fail();
@@ -42,6 +47,7 @@ private:
     std::string buffer_;
     int fd_ = -1;
     bool committed_ = false;
+    std::string failureReason_;
 };
 
 // The file that a temporary of AtomicFile (or of earlier versions of this

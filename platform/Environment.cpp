@@ -1,6 +1,7 @@
 #include "platform/Environment.h"
 
 #include <cstdlib>
+#include <unistd.h>
 
 namespace tarvela {
 
@@ -8,6 +9,11 @@ std::string environmentValue(const char* name)
 {
     const char* value = std::getenv(name);
     return value ? value : "";
+}
+
+bool isStandardErrorTerminal()
+{
+    return ::isatty(STDERR_FILENO) == 1;
 }
 
 } // namespace tarvela

@@ -21,6 +21,16 @@ std::string withSlashes(std::string path)
     return path;
 }
 
+// One separator where joining the program directory and "\data\" (or a
+// local folder and the rest of a path) gives two, so that messages name
+// files the way the user would write them.
+std::string withSingleSeparators(std::string path)
+{
+    const auto end = std::ranges::unique(path, [](char a, char b) { return a == '/' && b == '/'; });
+    path.erase(end.begin(), path.end());
+    return path;
+}
+
 std::string lowered(std::string text)
 {
     for (char& c : text)
@@ -93,14 +103,14 @@ std::string PathMapping::toLocal(const std::string& windowsPath) const
     const std::string path = withSlashes(windowsPath);
     const std::string prefix = rootPrefixOf(path);
     if (prefix.empty())
-        return path;
+        return withSingleSeparators(path);
     const auto entry = std::ranges::find_if(entries_, [&](const auto& e) { return e.first == lowered(prefix); });
     if (entry == entries_.end())
         throw Error(formatMessage("Pro cestu %s chybí v souboru tarvela-paths.ini místní složka", windowsPath));
     std::string rest = path.substr(prefix.size());
     if (!rest.empty() && rest[0] != '/')
         rest.insert(rest.begin(), '/');  // "X:data" means X:\data here
-    return entry->second + rest;
+    return withSingleSeparators(entry->second + rest);
 }
 
 } // namespace tarvela

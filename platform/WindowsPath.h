@@ -32,6 +32,8 @@ public:
     bool empty() const { return entries_.empty(); }
 
     // A path without drive or server prefix only gets its separators turned.
+    // A doubled separator (the program directory joined with "\data\")
+    // becomes one.
     // Error when a drive or \\server\share prefix has no mapping.
     std::string toLocal(const std::string& windowsPath) const;
 

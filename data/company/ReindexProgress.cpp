@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "data/company/TableRunProgress.h"
 #include "platform/Ui.h"
 
 namespace tarvela {
@@ -32,6 +33,8 @@ void ReindexProgress::report(std::uint32_t position, std::uint32_t total)
         ui_.setProgressPercent(percent);
         percent_ = percent;
     }
+    if (run_)
+        run_->recordsDone(position, total);
     ui_.processEvents();
 }
 

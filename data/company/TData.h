@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "data/table/DbfTable.h"
 #include "data/documents/DocumentItems.h"
@@ -16,6 +17,8 @@
 #include "platform/WindowsPath.h"
 
 namespace tarvela {
+
+class TableRunProgress;
 
 class TData {
 public:
@@ -48,7 +51,11 @@ public:
     DbfTable* table(const std::string& memberName);
 
     // Reindexing and the open and close operations of the most used tables.
+    // Index() is true when every table was found and rebuilt; reindexAll()
+    // does the same, tells progress (when given) how far it is, and names
+    // the table files that were left out.
     bool Index();
+    std::vector<std::string> reindexAll(TableRunProgress* progress = nullptr);
     void OpenFak(int mode, const std::string& tag);
     void OpenDob(int mode, const std::string& tag);
     void OpenFakSle(int mode, const std::string& tag);

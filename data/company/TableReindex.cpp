@@ -6,8 +6,10 @@
 #include "data/table/DbfTable.h"
 #include "data/catalogue/IndexCatalogue.h"
 #include "data/cdx/TagDirectory.h"
+#include "data/company/ReindexLocks.h"
 #include "data/company/ReindexProgress.h"
 #include "platform/AtomicFile.h"
+#include "platform/Error.h"
 #include "platform/FileNames.h"
 #include "platform/Ui.h"
 
@@ -24,6 +26,37 @@ bool tableFileExists(const ReindexTarget& target)
     return fs::is_regular_file(resolvePathIgnoringCase(path.string()), ignored);
 }
 
+// The new index file could not take the old one's name; the message names
+// the file and the reason, and says the old index is still there.
+class SwapFailed : public Error {
+public:
+    using Error::Error;
+};
+
+std::string fileNameOf(const std::string& path)
+{
+    return fs::path(path).filename().string();
+}
+
+std::string inUseMessage(const DbfTable& table)
+{
+    return "S tabulkou " + fileNameOf(table.filePath())
+           + " právě pracuje jiný program, její index zůstal beze změny. Spusťte indexaci, až s ní nebude "
+             "nikdo pracovat.";
+}
+
+void swapIn(AtomicFile& target)
+{
+    try {
+        target.commit();
+    } catch (const Error&) {
+        if (target.isCommitted())
+            throw;
+        throw SwapFailed("Soubor " + target.path() + " nelze nahradit novým indexem (" + target.failureReason()
+                         + "), původní index zůstal beze změny.");
+    }
+}
+
 void detachQuietly(DbfTable& table, const std::string& path)
 {
     try {
@@ -33,14 +66,16 @@ void detachQuietly(DbfTable& table, const std::string& path)
 }
 
 // Builds every tag into a file beside the old one, which replaces the old
-// one only when complete. On failure the partial file goes and the old one stays.
-void buildIndexFile(DbfTable& table, const IndexedTable& entry, const std::string& finalPath, Ui& ui)
+// one only when complete. On failure the partial file goes and the old one
+// stays. The caller holds the protocol's locks throughout.
+void buildIndexFile(DbfTable& table, const IndexedTable& entry, const std::string& finalPath, Ui& ui,
+                    TableRunProgress* run)
 {
     AtomicFile target(finalPath);
     const std::string& newPath = target.temporaryPath();
     target.append(cdx::emptyIndexFile());
     target.flush();
-    ReindexProgress progress(ui);
+    ReindexProgress progress(ui, run);
     try {
         for (const IndexTagSpec& tag : entry.tags) {
             progress.setCaption(tag.progressCaption);
@@ -53,7 +88,7 @@ void buildIndexFile(DbfTable& table, const IndexedTable& entry, const std::strin
         detachQuietly(table, newPath);
         throw;
     }
-    target.commit();
+    swapIn(target);
 }
 
 void reopen(DbfTable& table, const std::string& indexPath, const std::string& tag, Ui& ui)
@@ -71,7 +106,8 @@ void reopen(DbfTable& table, const std::string& indexPath, const std::string& ta
 
 } // namespace
 
-bool reindexTable(DbfTable& table, const IndexedTable& entry, const ReindexTarget& target, Ui& ui)
+bool reindexTable(DbfTable& table, const IndexedTable& entry, const ReindexTarget& target, Ui& ui,
+                  TableRunProgress* progress)
 {
     if (!tableFileExists(target)) {
         // The directory and the name are joined as they are, as the user knows the message.
@@ -89,8 +125,15 @@ bool reindexTable(DbfTable& table, const IndexedTable& entry, const ReindexTarge
     bool rebuilt = false;
     try {
         table.open();
-        buildIndexFile(table, entry, indexPath, ui);
-        rebuilt = true;
+        const ReindexLocks locks(table, indexPath);
+        if (locks.isHeld()) {
+            buildIndexFile(table, entry, indexPath, ui, progress);
+            rebuilt = true;
+        } else {
+            ui.showMessage(inUseMessage(table));
+        }
+    } catch (const SwapFailed& error) {
+        ui.showMessage(error.what());
     } catch (const std::exception&) {
         ui.showMessage(entry.failureMessage);
     }

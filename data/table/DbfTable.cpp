@@ -77,6 +77,7 @@ void DbfTable::setUserNumber(std::uint32_t number)
 const std::string& DbfTable::directory() const { return settings_->directory; }
 const std::string& DbfTable::tableName() const { return settings_->tableName; }
 bool DbfTable::isExclusive() const { return settings_->exclusive; }
+LockProtocol DbfTable::lockProtocol() const { return settings_->protocol; }
 const TableLayout* DbfTable::layout() const { return settings_->layout; }
 bool DbfTable::isOpen() const { return file_ != nullptr; }
 DbfTable::State DbfTable::state() const { return cursor_->state; }

@@ -40,6 +40,7 @@ public:
     const std::string& tableName() const;
     std::string filePath() const;                     // resolved without regard to case
     bool isExclusive() const;
+    LockProtocol lockProtocol() const;
     const TableLayout* layout() const;
 
     void open();

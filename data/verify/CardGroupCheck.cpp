@@ -25,10 +25,10 @@ std::unordered_set<std::string> cardsRatedByOldGroups(const CompanyBooks& books)
 
 } // namespace
 
-Findings checkCardGroups(TData& data, const CompanyBooks& books)
+Findings checkCardGroups(TData& data, const CompanyBooks& books, TableRunProgress* progress)
 {
     std::unordered_set<std::string> groups;
-    readEveryRecord(data.SortiSkup, [&] { groups.insert(data.SortiSkup.asString("SSK_SKU")); });
+    readEveryRecord(data.SortiSkup, [&] { groups.insert(data.SortiSkup.asString("SSK_SKU")); }, progress);
     const std::unordered_set<std::string> oldGroupCards = cardsRatedByOldGroups(books);
     Findings findings;
     const std::string file = data.Sortiment.tableName();
@@ -45,7 +45,7 @@ Findings checkCardGroups(TData& data, const CompanyBooks& books)
         check("SOR_SKU", "");
         if (oldGroupCards.contains(withoutTrailingBlanks(data.Sortiment.asString("SOR_KAV"))))
             check("SOR_SKO", " (documents before 2007)");
-    });
+    }, progress);
     return findings;
 }
 

@@ -4,13 +4,19 @@
 // items cannot be rated.
 #pragma once
 
+#include <cstddef>
+
 #include "data/verify/Finding.h"
 
 namespace tarvela {
 
 class CompanyBooks;
 class TData;
+class TableRunProgress;
 
-Findings checkCardGroups(TData& data, const CompanyBooks& books);
+// The number of tables read, for a progress that counts them.
+constexpr std::size_t kCardGroupTablesRead = 2;
+
+Findings checkCardGroups(TData& data, const CompanyBooks& books, TableRunProgress* progress = nullptr);
 
 } // namespace tarvela

@@ -20,15 +20,17 @@ StoredHeader readHeader(const DbfTable& table, int kind)
 }
 
 template <typename Book>
-Book readBook(DbfTable& table)
+Book readBook(DbfTable& table, TableRunProgress* progress)
 {
+    if (progress)
+        progress->beginTable(table.tableName());
     return whileOpen(table, [&] { return Book(table); });
 }
 
 } // namespace
 
-CompanyBooks::CompanyBooks(TData& data)
-    : payments(readBook<PaymentBook>(data.Vypisy)), splits(readBook<SplitBook>(data.DelProv)),
+CompanyBooks::CompanyBooks(TData& data, TableRunProgress* progress)
+    : payments(readBook<PaymentBook>(data.Vypisy, progress)), splits(readBook<SplitBook>(data.DelProv, progress)),
       discountFile(data.FaktSlevy.tableName()), paymentFile(data.Vypisy.tableName()),
       splitFile(data.DelProv.tableName()), salesmanFile(data.Obchodnici.tableName())
 {
@@ -36,7 +38,7 @@ CompanyBooks::CompanyBooks(TData& data)
         readEveryRecord(*source.first, [&] {
             headers.push_back(readHeader(*source.first, source.second));
             headerAt_.try_emplace(headers.back().number, headers.size() - 1);
-        });
+        }, progress);
 
     DbfTable& denik = data.Denik;
     const int priceBasis = data.settings().priceBasis;
@@ -47,14 +49,14 @@ CompanyBooks::CompanyBooks(TData& data)
         const ItemLine line = itemLineOf(owner->kind, denik.asInteger("DEN_KUS"), denik.asFloat("DEN_HPC"),
                                          denik.asFloat("DEN_HNC"), denik.asFloat("DEN_DAN"), priceBasis);
         addItemLine(items_[owner->number], denik.asString("DEN_KAV"), denik.asString("DEN_IND"), line);
-    });
+    }, progress);
 
     DbfTable& faktSlevy = data.FaktSlevy;
     readEveryRecord(faktSlevy, [&] {
         discounts[faktSlevy.asString("FAS_FAK")].push_back(readDiscount(faktSlevy));
-    });
+    }, progress);
 
-    readEveryRecord(data.Obchodnici, [&] { salesmen_.insert(data.Obchodnici.asString("OBC_KOD")); });
+    readEveryRecord(data.Obchodnici, [&] { salesmen_.insert(data.Obchodnici.asString("OBC_KOD")); }, progress);
 }
 
 const StoredHeader* CompanyBooks::header(const std::string& number) const

@@ -4,6 +4,7 @@
 // only: the tables are opened shared and no record is locked.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -17,6 +18,7 @@
 namespace tarvela {
 
 class TData;
+class TableRunProgress;
 
 struct StoredHeader {
     std::string number;    // HLA_DO1
@@ -32,9 +34,12 @@ struct StoredHeader {
 
 class CompanyBooks {
 public:
+    // The number of tables read, for a progress that counts them.
+    static constexpr std::size_t kTablesRead = 7;
+
     // Opens each table it reads for the time of its walk; a table that cannot
     // be read throws an Error naming its file.
-    explicit CompanyBooks(TData& data);
+    explicit CompanyBooks(TData& data, TableRunProgress* progress = nullptr);
 
     const StoredHeader* header(const std::string& number) const;
     const std::vector<ItemSum>& itemsOf(const std::string& number) const;

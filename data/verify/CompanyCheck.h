@@ -10,7 +10,8 @@
 namespace tarvela {
 
 class TData;
+class TableRunProgress;
 
-Findings checkCompany(TData& data);
+Findings checkCompany(TData& data, TableRunProgress* progress = nullptr);
 
 } // namespace tarvela

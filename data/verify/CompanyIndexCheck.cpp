@@ -2,6 +2,7 @@
 
 #include "data/catalogue/IndexCatalogue.h"
 #include "data/catalogue/TableCatalogue.h"
+#include "data/company/TableRunProgress.h"
 #include "data/dbf/DbfFile.h"
 #include "data/table/IndexFileCheck.h"
 #include "data/verify/FindingText.h"
@@ -48,11 +49,14 @@ void checkOneIndexFile(Findings& findings, const IndexedTable& indexed, const Me
 
 } // namespace
 
-Findings checkCompanyIndexes(const MerkanSettings& settings)
+Findings checkCompanyIndexes(const MerkanSettings& settings, TableRunProgress* progress)
 {
     Findings findings;
-    for (const IndexedTable& indexed : indexCatalogue())
+    for (const IndexedTable& indexed : indexCatalogue()) {
+        if (progress)
+            progress->beginTable(indexFileOf(indexed.member, settings.companyNumber));
         checkOneIndexFile(findings, indexed, settings);
+    }
     return findings;
 }
 

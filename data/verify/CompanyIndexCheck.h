@@ -10,6 +10,9 @@
 
 namespace tarvela {
 
-Findings checkCompanyIndexes(const MerkanSettings& settings);
+class TableRunProgress;
+
+// Every index file of the catalogue counts as one table for progress.
+Findings checkCompanyIndexes(const MerkanSettings& settings, TableRunProgress* progress = nullptr);
 
 } // namespace tarvela

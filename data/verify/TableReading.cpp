@@ -13,9 +13,18 @@ std::string messageNamingFile(const std::string& message, const std::string& fil
     return file + ": " + message;
 }
 
-void readEveryRecord(DbfTable& table, const std::function<void()>& visit)
+void readEveryRecord(DbfTable& table, const std::function<void()>& visit, TableRunProgress* progress)
 {
-    whileOpen(table, [&] { forEachRecordInFileOrder(table, visit); });
+    if (progress)
+        progress->beginTable(table.tableName());
+    whileOpen(table, [&] {
+        const std::uint32_t total = progress ? table.recordCount() : 0;
+        forEachRecordInFileOrder(table, [&] {
+            visit();
+            if (progress)
+                progress->recordsDone(table.recordNumber(), total);
+        });
+    });
 }
 
 } // namespace tarvela

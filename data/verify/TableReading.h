@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "data/company/TableRunProgress.h"
 #include "data/table/DbfTable.h"
 #include "data/table/ScopedTableOpen.h"
 #include "platform/Error.h"
@@ -26,7 +27,8 @@ auto whileOpen(DbfTable& table, Read read) -> decltype(read())
     }
 }
 
-// Calls visit with the table standing on each live record in file order.
-void readEveryRecord(DbfTable& table, const std::function<void()>& visit);
+// Calls visit with the table standing on each live record in file order;
+// progress, when given, learns of the table and of the records done.
+void readEveryRecord(DbfTable& table, const std::function<void()>& visit, TableRunProgress* progress = nullptr);
 
 } // namespace tarvela

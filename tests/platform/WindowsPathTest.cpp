@@ -21,6 +21,7 @@ TEST(WindowsPaths, DriveAndServerPrefixesGoToTheirLocalFolders)
     EXPECT_EQ(mapping.toLocal("X:\\Merkan\\data\\"), "/mnt/merkan/Merkan/data/");
     EXPECT_EQ(mapping.toLocal("\\\\SERVER\\share\\firma\\data"), "/mnt/share/firma/data");
     EXPECT_EQ(mapping.toLocal("X:"), "/mnt/merkan");
+    EXPECT_EQ(PathMapping::parse("X:=/\n").toLocal("X:\\Merkan\\\\data\\"), "/Merkan/data/");
 }
 
 TEST(WindowsPaths, PathsWithoutPrefixOnlyTurnTheirSeparators)
@@ -28,6 +29,7 @@ TEST(WindowsPaths, PathsWithoutPrefixOnlyTurnTheirSeparators)
     const PathMapping mapping;
     EXPECT_EQ(mapping.toLocal("data\\sub\\"), "data/sub/");
     EXPECT_EQ(mapping.toLocal("/home/user/data"), "/home/user/data");
+    EXPECT_EQ(mapping.toLocal("/home/user/\\data\\"), "/home/user/data/");
 }
 
 TEST(WindowsPaths, AnUnmappedDriveIsAClearError)

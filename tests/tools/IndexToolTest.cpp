@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/stat.h>
 
 #include "data/table/DbfTable.h"
 #include "platform/CodePage.h"
+#include "platform/WholeFile.h"
+#include "support/ForeignLock.h"
 #include "support/TableBuilder.h"
 #include "support/TempDir.h"
 #include "support/ToolRun.h"
@@ -12,6 +15,13 @@ using namespace tarvela;
 using namespace tarvela::test;
 
 namespace {
+
+ino_t inodeOf(const std::filesystem::path& path)
+{
+    struct stat status {};
+    EXPECT_EQ(::stat(path.c_str(), &status), 0) << path;
+    return status.st_ino;
+}
 
 std::string quoted(const std::filesystem::path& path)
 {
@@ -194,9 +204,31 @@ TEST(ReindexTool, RebuildsTheDemoCompanyAndNamesAMissingTable)
 
     const ToolRun run = dbf("reindex --program-dir " + quoted(dir / "firma"), dir);
     EXPECT_EQ(run.exitCode, 1) << run.err;
-    EXPECT_NE(run.out.find("Nenalezen soubor "), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("Skl0001.dbf\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("Nenalezen soubor " + data + "Skl0001.dbf\n"), std::string::npos) << run.out;
+    EXPECT_TRUE(run.out.ends_with("Not reindexed: Skl0001.DBF\n")) << run.out;
 
     const ToolRun check = dbf("check " + quoted(std::filesystem::path(data) / "den0001.DBF"), dir);
+    EXPECT_EQ(check.exitCode, 0) << check.out << check.err;
+}
+
+TEST(ReindexTool, LeavesOutTheTableWhoseIndexAnotherProgramHoldsAndSaysSo)
+{
+    TempDir dir;
+    const ToolRun demo = runTool("tarvela-demo", quoted(dir / "firma"), dir);
+    ASSERT_EQ(demo.exitCode, 0) << demo.err;
+    const std::filesystem::path data = dir / "firma" / "data";
+    const std::string before = readWholeFile(data / "Fak0001.cdx");
+    const ino_t inode = inodeOf(data / "Fak0001.cdx");
+    const ForeignLock seeking((data / "Fak0001.cdx").string(), 1'000'000'000, 1);
+    ASSERT_TRUE(seeking.isHeld());
+
+    const ToolRun run = dbf("reindex --program-dir " + quoted(dir / "firma"), dir);
+
+    EXPECT_EQ(run.exitCode, 1) << run.err;
+    EXPECT_EQ(run.out, "S tabulkou Fak0001.DBF právě pracuje jiný program, její index zůstal beze změny. Spusťte "
+                       "indexaci, až s ní nebude nikdo pracovat.\nNot reindexed: Fak0001.DBF\n");
+    EXPECT_EQ(readWholeFile(data / "Fak0001.cdx"), before);
+    EXPECT_EQ(inodeOf(data / "Fak0001.cdx"), inode) << "a rebuilt index is a new file";
+    const ToolRun check = dbf("check " + quoted(data / "Dob0001.DBF"), dir);
     EXPECT_EQ(check.exitCode, 0) << check.out << check.err;
 }

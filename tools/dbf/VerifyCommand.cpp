@@ -1,10 +1,11 @@
 // tarvela-dbf verify [--program-dir DIR]: the company data check. Prints one
 // finding per line (kind, file, document or record, what is wrong), then
 // their count; exit 0 when nothing is found, 1 when something is, 2 when a
-// file cannot be read.
+// file cannot be read. On a terminal, a progress line while it reads.
 #include <iostream>
 
 #include "Command.h"
+#include "TerminalProgress.h"
 #include "data/company/TData.h"
 #include "data/verify/CompanyCheck.h"
 #include "platform/Ui.h"
@@ -13,15 +14,32 @@ namespace tarvela::tool {
 
 namespace {
 
+// What the start-up would show in a message box goes to standard error,
+// over the progress line.
+class ProgressConsoleUi : public ConsoleUi {
+public:
+    explicit ProgressConsoleUi(TerminalProgress& progress) : progress_(progress) {}
+    void showMessage(const std::string& text) override
+    {
+        progress_.clear();
+        ConsoleUi::showMessage(text);
+    }
+
+private:
+    TerminalProgress& progress_;
+};
+
 int verify(std::vector<std::string> args)
 {
     const std::string programDirectory = takeProgramDirectory(args);
     expectArguments(args, 0, "verify");
-    ConsoleUi ui;  // what the start-up would show in a message box goes to standard error
+    TerminalProgress progress;
+    ProgressConsoleUi ui(progress);
     TData data(ui, programDirectory);
     if (!data.DataCreate())
         return kExitUnreadable;
-    const Findings findings = checkCompany(data);
+    const Findings findings = checkCompany(data, &progress);
+    progress.clear();
     std::cout << "Kind\tFile\tDocument or record\tWhat is wrong\n";
     for (const Finding& finding : findings)
         std::cout << kindName(finding.kind) << '\t' << finding.file << '\t' << finding.where << '\t'

@@ -52,7 +52,7 @@ TEST(TDataStartup, FileWithoutKeysGivesTheDefaults)
     EXPECT_TRUE(data.DataCreate());
     EXPECT_TRUE(ui.messages.empty());
     const MerkanSettings& s = data.settings();
-    EXPECT_EQ(s.dataDirectory, folder.programDirectory() + "/data/");
+    EXPECT_EQ(s.dataDirectory, folder.dataDirectory());
     EXPECT_EQ(s.companyNumber, "0001");
     EXPECT_EQ(s.basicRate, 19);
     EXPECT_EQ(s.previousBasicRate, 22);
@@ -60,7 +60,7 @@ TEST(TDataStartup, FileWithoutKeysGivesTheDefaults)
     EXPECT_EQ(s.zeroRate, 0);
     EXPECT_EQ(s.priceBasis, 2);
     EXPECT_FALSE(s.loginByDialog);
-    EXPECT_EQ(s.logoFile, folder.programDirectory() + "/Logo.bmp");
+    EXPECT_EQ(s.logoFile, folder.programDirectory() + "Logo.bmp");
     EXPECT_EQ(s.mainPrinterIndex, 1);
     EXPECT_EQ(data.Faktury.tableName(), "Fak0001.DBF");
     EXPECT_EQ(data.Faktury.directory(), s.dataDirectory);
