@@ -11,6 +11,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/Error.h"
 #include "platform/FileNames.h"
+#include "platform/ReadBatch.h"
 #include "platform/Ui.h"
 
 namespace tarvela {
@@ -77,6 +78,8 @@ void buildIndexFile(DbfTable& table, const IndexedTable& entry, const std::strin
     target.flush();
     ReindexProgress progress(ui, run);
     try {
+        // Attached once, the new file is opened and locked once for all its tags.
+        table.attachIndexFile(newPath);
         for (const IndexTagSpec& tag : entry.tags) {
             progress.setCaption(tag.progressCaption);
             table.buildIndexTag(newPath, tag.name, tag.keyExpression, tag.forExpression, tag.isUnique(),
@@ -125,6 +128,7 @@ bool reindexTable(DbfTable& table, const IndexedTable& entry, const ReindexTarge
     bool rebuilt = false;
     try {
         table.open();
+        const ReadBatch batch;  // the tags read the table once between them
         const ReindexLocks locks(table, indexPath);
         if (locks.isHeld()) {
             buildIndexFile(table, entry, indexPath, ui, progress);

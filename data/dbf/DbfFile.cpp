@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "platform/Error.h"
+#include "platform/ReadBatch.h"
 
 namespace tarvela {
 
@@ -49,10 +50,21 @@ std::uint64_t DbfFile::recordOffset(std::uint32_t recordNumber) const
     return header_.headerLength() + std::uint64_t(recordNumber - 1) * header_.recordLength();
 }
 
+RecordBlocks* DbfFile::keptBlocks()
+{
+    if (!onShare_ || !ReadBatch::isActive())
+        return nullptr;
+    if (!blocks_ || blocksEpoch_ != ReadBatch::epoch()) {
+        blocks_ = keptRecordsOf(file_.identity());
+        blocksEpoch_ = ReadBatch::epoch();
+    }
+    return blocks_.get();
+}
+
 void DbfFile::forgetKeptRecord(std::uint32_t recordNumber)
 {
-    if (recordNumber > 0)
-        blocks_.forget(recordOffset(recordNumber), header_.recordLength());
+    if (RecordBlocks* kept = keptBlocks(); kept && recordNumber > 0)
+        kept->forget(recordOffset(recordNumber), header_.recordLength());
 }
 
 void DbfFile::fail(const char* pattern) const
@@ -92,9 +104,10 @@ void DbfFile::readRawRecords(std::uint32_t first, std::uint32_t count, std::stri
     // mapping its pages in one by one.
     if (count == 1 && !onShare_ && readMapped(offset, length, bytes))
         return;
-    const bool underOurLock =
-        tableLocks_ > 0 || (recordLock_.count > 0 && recordLock_.record >= first && recordLock_.record - first < count);
-    if (onShare_ && !underOurLock && blocks_.read(file_, offset, length, bytes))
+    const bool underRecordLock =
+        recordLock_.count > 0 && recordLock_.record >= first && recordLock_.record - first < count;
+    RecordBlocks* kept = underRecordLock ? nullptr : keptBlocks();
+    if (kept && kept->read(file_, offset, length, bytes))
         return;
     if (!file_.readAt(offset, length, bytes))
         fail(kReadFailed);
@@ -153,7 +166,8 @@ void DbfFile::writeRecord(std::uint32_t recordNumber, const std::string& bytes)
         file_.writeAt(offset, old);
         fail(kWriteFailed);
     }
-    blocks_.patch(offset, bytes);
+    if (RecordBlocks* kept = keptBlocks())
+        kept->patch(offset, bytes);
     writeHeader();
 }
 
@@ -186,7 +200,8 @@ std::uint32_t DbfFile::appendRecord(const std::string& bytes)
         fail(kWriteFailed);
     }
     count_ = number;
-    blocks_.patch(offset, bytes);
+    if (RecordBlocks* kept = keptBlocks())
+        kept->patch(offset, bytes);
     writeHeader();
     return number;
 }
@@ -247,6 +262,10 @@ bool DbfFile::lockTable()
     const ByteRange range = tableLockRange(protocol_);
     if (!file_.tryLock(range.offset, range.length))
         return false;
+    // Nobody else writes while we hold it, so what is read from now on may
+    // be kept for as long; what was kept before may be older.
+    if (RecordBlocks* kept = keptBlocks())
+        kept->forgetAll();
     tableLocks_ = 1;
     return true;
 }

@@ -3,13 +3,14 @@
 // single records reads them through a mapping of the file where the file
 // system allows, without a system call; on a share, inside a read batch, it
 // reads them in blocks (RecordBlocks). A record about to be written, and one
-// under a lock of ours, is always read from the file itself. Every write rewrites the header
+// under our record lock, is always read from the file itself. Every write rewrites the header
 // (date, count, change stamp, user number); an append runs under the header
 // lock. A table holds at most one record lock, counted; the caller releases
 // each lock as often as it took it.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -87,7 +88,10 @@ private:
     MappedFile mapping_;
     bool mappingRefused_ = false;
     bool onShare_ = false;
-    RecordBlocks blocks_;
+    // Shared with the other openings of the file for the current batch.
+    RecordBlocks* keptBlocks();
+    std::shared_ptr<RecordBlocks> blocks_;
+    std::uint64_t blocksEpoch_ = 0;
     std::uint32_t readsUnmapped_ = 0;
     DbfHeader header_;
     LockProtocol protocol_;

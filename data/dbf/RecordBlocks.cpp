@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/ReadBatch.h"
+
 
 namespace tarvela {
 
@@ -16,7 +18,6 @@ constexpr std::uint64_t kMaxBytesKept = 128 * 1024 * 1024;
 
 void RecordBlocks::forgetAll()
 {
-    stopKeeping(*this);
     std::unordered_map<std::uint64_t, std::string>().swap(blocks_);
     std::deque<std::uint64_t>().swap(keptOrder_);
     bytesKept_ = 0;
@@ -76,8 +77,6 @@ void RecordBlocks::keep(std::uint64_t index, std::string bytes)
         }
         keptOrder_.pop_front();
     }
-    if (blocks_.empty())
-        keepForBatch(*this);
     bytesKept_ += bytes.size();
     keptOrder_.push_back(index);
     blocks_.emplace(index, std::move(bytes));
@@ -85,12 +84,8 @@ void RecordBlocks::keep(std::uint64_t index, std::string bytes)
 
 bool RecordBlocks::read(const SharedFile& file, std::uint64_t offset, std::uint64_t length, std::string& bytes)
 {
-    if (!ReadBatch::isActive() || length == 0)
+    if (length == 0)
         return false;
-    if (epoch_ != ReadBatch::epoch()) {
-        forgetAll();
-        epoch_ = ReadBatch::epoch();
-    }
     bytes.resize(length);
     const std::uint64_t end = offset + length;
     for (std::uint64_t index = offset / kBlockSize; index * kBlockSize < end; ++index) {
@@ -124,6 +119,45 @@ void RecordBlocks::patch(std::uint64_t offset, std::string_view bytes)
         }
         std::memcpy(block.data() + (from - start), bytes.data() + (from - offset), to - from);
     }
+}
+
+namespace {
+
+// The files read in this thread's current batch; the batch's end empties it.
+class KeptRecords : public BatchKeeping {
+public:
+    std::shared_ptr<RecordBlocks> of(const FileIdentity& file)
+    {
+        if (epoch_ != ReadBatch::epoch()) {
+            files_.clear();
+            epoch_ = ReadBatch::epoch();
+        }
+        if (files_.empty())
+            keepForBatch(*this);
+        auto& blocks = files_[file];
+        if (!blocks)
+            blocks = std::make_shared<RecordBlocks>();
+        return blocks;
+    }
+    void releaseKept() override { files_.clear(); }
+    bool locks(const FileIdentity&) const override { return false; }
+
+private:
+    struct Hash {
+        std::size_t operator()(const FileIdentity& file) const { return std::hash<std::uint64_t>()(file.inode ^ (file.device << 32)); }
+    };
+    std::uint64_t epoch_ = 0;
+    std::unordered_map<FileIdentity, std::shared_ptr<RecordBlocks>, Hash> files_;
+};
+
+} // namespace
+
+std::shared_ptr<RecordBlocks> keptRecordsOf(const FileIdentity& file)
+{
+    if (!ReadBatch::isActive())
+        return nullptr;
+    thread_local KeptRecords kept;
+    return kept.of(file);
 }
 
 } // namespace tarvela
