@@ -9,8 +9,10 @@
 
 namespace tarvela {
 
-TaskRights::TaskRights(TData& data, UserRights& current, std::string code, std::string group)
-    : data_(data), current_(current), code_(rightsCode(std::move(code))), group_(rightsCode(std::move(group)))
+TaskRights::TaskRights(TData& data, UserRights& current, RightsHolder holder, std::string code,
+                       std::string group)
+    : data_(data), current_(current), holder_(holder), code_(rightsCode(std::move(code))),
+      group_(rightsCode(std::move(group)))
 {
 }
 

@@ -18,11 +18,11 @@ constexpr int kTaskRole = Qt::UserRole + 1;
 
 } // namespace
 
-TPrehledPravUzi::TPrehledPravUzi(QWidget* owner, TData& data, UserRights& rights, const std::string& code,
-                                 const std::string& group)
+TPrehledPravUzi::TPrehledPravUzi(QWidget* owner, TData& data, UserRights& rights, RightsHolder holder,
+                                 const std::string& code, const std::string& group)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                   | Qt::WindowCloseButtonHint),
-      data_(data), rights_(data, rights, code, group), rows_(new QStandardItemModel(0, 3, this)),
+      data_(data), rights_(data, rights, holder, code, group), rows_(new QStandardItemModel(0, 3, this)),
       grid_(new QTableView(this)),
       panel_(std::make_unique<GridPanel>(*this, *grid_,
                                          std::initializer_list<GridStep> {GridStep::First, GridStep::Previous,

@@ -25,7 +25,7 @@ class TPrehledPravUzi : public QDialog {
     Q_OBJECT
 public:
     // Group mode: the group's code as both codes.
-    TPrehledPravUzi(QWidget* owner, TData& data, UserRights& rights, const std::string& code,
+    TPrehledPravUzi(QWidget* owner, TData& data, UserRights& rights, RightsHolder holder, const std::string& code,
                     const std::string& group);
     ~TPrehledPravUzi() override;
 

@@ -32,7 +32,7 @@ void TPrehledSkupUziv::showRights()
     if (!followGrid())
         return;
     const std::string group = withoutTrailingBlanks(table_.asString("UGR_KOD"));
-    TPrehledPravUzi window(this, data_, rights_, group, group);
+    TPrehledPravUzi window(this, data_, rights_, RightsHolder::Group, group, group);
     placeAt(window, *this, -40, 50);
     window.exec();
     grid().setFocus();

@@ -61,7 +61,8 @@ void TPrehledUzivatelu::showRights()
 {
     if (!followGrid())
         return;
-    TPrehledPravUzi window(this, data_, rights_, withoutTrailingBlanks(table_.asString("USR_KOD")),
+    TPrehledPravUzi window(this, data_, rights_, RightsHolder::User,
+                           withoutTrailingBlanks(table_.asString("USR_KOD")),
                            withoutTrailingBlanks(table_.asString("USR_GRP")));
     placeAt(window, *this, -40, 50);
     window.exec();

@@ -114,7 +114,7 @@ TEST_F(DemoUsers, F4WritesTheUsersOwnRowAndDeleteDerivesItBack)
 {
     UserRights& admin = logIn(kAdmin);
     // Svoboda (003) is in OBC, whose row allows invoices and has none for payments.
-    TPrehledPravUzi window(nullptr, *data_, admin, "003", "OBC");
+    TPrehledPravUzi window(nullptr, *data_, admin, RightsHolder::User, "003", "OBC");
     showAndActivate(window);
     EXPECT_EQ(window.windowTitle(), "Přehled práv uživatele");
     const int payments = rowOf(window.grid(), "Úhrady dokladů");
@@ -149,7 +149,7 @@ TEST_F(DemoUsers, F4WritesTheUsersOwnRowAndDeleteDerivesItBack)
 TEST_F(DemoUsers, WithoutRight003NeitherChangeNorDeriveDoesAnything)
 {
     UserRights& himself = logIn(kSalesman);
-    TPrehledPravUzi window(nullptr, *data_, himself, "004", "OBC");
+    TPrehledPravUzi window(nullptr, *data_, himself, RightsHolder::User, "004", "OBC");
     showAndActivate(window);
     EXPECT_FALSE(buttonOf(window, "F4 Změna")->isEnabled());
     // Horák's own row allows commission cards; deriving would not be his to do.
