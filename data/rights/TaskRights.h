@@ -39,6 +39,8 @@ public:
     bool mayChange();
     // One row per task of UziPopPrav, in its stored order.
     std::vector<TaskRight> rows();
+    // The row of one task.
+    TaskRight taskRight(const std::string& taskCode, const std::string& taskName);
     // Turns the task's effective right over into the code's own row.
     // False when nothing was written (no right, or the row stayed locked).
     bool change(const std::string& taskCode);
