@@ -99,6 +99,24 @@ TEST_F(Rights, ChangeWritesOwnRowAndDeriveRemovesIt)
     EXPECT_TRUE(company.ui.messages.empty());
 }
 
+TEST_F(Rights, RowsReadWhileALockIsAwaitedDoNotMoveTheWrite)
+{
+    TData& data = company.data();
+    UserRights admin(data, CurrentUser {"Správce", "001", "ADM"});
+    TaskRights user(data, admin, RightsHolder::User, "007", "OBC");
+    // The rights window rereads its rows when it becomes active again.
+    company.ui.onProcessEvents = [&user] { user.rows(); };
+    ASSERT_TRUE(user.deriveFromGroup("001"));
+    EXPECT_FALSE(rightStatus(data, "001", "007").has_value());
+    EXPECT_EQ(rightStatus(data, "001", "OBC"), 1) << "the group's row stays";
+    ASSERT_TRUE(user.change("002"));
+    ASSERT_TRUE(user.change("002"));
+    EXPECT_EQ(rightStatus(data, "002", "007"), 1);
+    EXPECT_EQ(rightStatus(data, "002", "OBC"), 1);
+    EXPECT_EQ(rightStatus(data, "004", "008"), 1);
+    company.ui.onProcessEvents = nullptr;
+}
+
 TEST_F(Rights, WithoutRight003NothingChanges)
 {
     TData& data = company.data();
