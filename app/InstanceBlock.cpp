@@ -11,6 +11,24 @@ constexpr std::size_t kCountOffset = 4;
 constexpr std::size_t kSlotsOffset = 8;
 constexpr std::size_t kLongestParameter = InstanceBlock::kSlotSize - 1;
 
+// At most 300 characters that fit in 300 bytes, never half a character.
+std::string cutToSlot(const std::string& parameter)
+{
+    std::size_t characters = 0;
+    std::size_t end = 0;
+    for (std::size_t at = 0; at <= parameter.size(); ++at) {
+        const bool startsCharacter =
+            at == parameter.size() || (static_cast<unsigned char>(parameter[at]) & 0xC0) != 0x80;
+        if (!startsCharacter)
+            continue;
+        if (at > kLongestParameter || characters > kLongestParameter)
+            break;
+        end = at;
+        ++characters;
+    }
+    return parameter.substr(0, end);
+}
+
 } // namespace
 
 std::unique_ptr<InstanceBlock> InstanceBlock::over(std::unique_ptr<SharedBlock> block)
@@ -49,7 +67,7 @@ void InstanceBlock::writeParameters(const std::vector<std::string>& parameters)
     std::memcpy(memory + kCountOffset, &count, sizeof count);
     for (std::uint32_t i = 0; i < count; ++i) {
         unsigned char* slot = memory + kSlotsOffset + kSlotSize * i;
-        const std::string cut = parameters[i].substr(0, kLongestParameter);
+        const std::string cut = cutToSlot(parameters[i]);
         std::memset(slot, 0, kSlotSize);
         std::memcpy(slot, cut.data(), cut.size());
     }

@@ -28,7 +28,8 @@ public:
     bool existed() const { return block_->existed(); }
     std::uint32_t owner() const;
     void setOwner(std::uint32_t processId);
-    // At most ten parameters, each cut to 300 bytes.
+    // At most ten parameters, each cut to 300 characters and 300 bytes on a
+    // character boundary (UTF-8).
     void writeParameters(const std::vector<std::string>& parameters);
     std::vector<std::string> readParameters() const;
     // Removes the name, so that the next start creates a fresh block.

@@ -22,6 +22,24 @@ std::string semaphoreName(const QString& baseName)
     return perUserObjectName(baseName.toStdString() + "Sem");
 }
 
+// Releases the semaphore taken when it goes out of scope, unless the hold
+// was handed on: the block must never stay taken after a failure.
+class SemaphoreHold {
+public:
+    explicit SemaphoreHold(NamedSemaphore* semaphore) : semaphore_(semaphore) {}
+    ~SemaphoreHold()
+    {
+        if (semaphore_ != nullptr)
+            semaphore_->release();
+    }
+    SemaphoreHold(const SemaphoreHold&) = delete;
+    SemaphoreHold& operator=(const SemaphoreHold&) = delete;
+    void keep() { semaphore_ = nullptr; }
+
+private:
+    NamedSemaphore* semaphore_;
+};
+
 } // namespace
 
 SingleInstance::SingleInstance(QString baseName, QObject* parent)
@@ -56,8 +74,11 @@ bool SingleInstance::start(const QStringList& parameters)
         becomeFirstCopy(true);
         return false;
     }
-    if (handOver(parameters))
+    if (handOver(parameters)) {
+        semaphore_.reset();
+        block_.reset();
         return true;
+    }
     becomeFirstCopy(false);
     return false;
 }
@@ -69,7 +90,7 @@ void SingleInstance::becomeFirstCopy(bool freshSemaphore)
     const QString name = serverName(baseName_, processId);
     QLocalServer::removeServer(name);
     server_->listen(name);
-    connect(server_, &QLocalServer::newConnection, this, &SingleInstance::receiveHandOver);
+    connect(server_, &QLocalServer::newConnection, this, &SingleInstance::acceptConnections);
     semaphore_ = NamedSemaphore::create(semaphoreName(baseName_), freshSemaphore);
     if (semaphore_ == nullptr)
         throw Error("Unable to create semaphore");
@@ -82,6 +103,10 @@ bool SingleInstance::handOver(const QStringList& parameters)
     semaphore_ = NamedSemaphore::openExisting(semaphoreName(baseName_));
     if (semaphore_ == nullptr || !semaphore_->wait(answerTimeout))
         return false;
+    // Whatever happens from here, the semaphore is free again afterwards:
+    // either the running copy released it after reading and we took it
+    // once more, or we give back what we took.
+    SemaphoreHold hold(semaphore_.get());
     std::vector<std::string> values;
     for (const QString& parameter : parameters)
         values.push_back(parameter.toStdString());
@@ -90,9 +115,6 @@ bool SingleInstance::handOver(const QStringList& parameters)
     // for it would only delay this start.
     if (!notifyRunningCopy() || !semaphore_->wait(answerTimeout))
         return false;
-    semaphore_->release();
-    semaphore_.reset();
-    block_.reset();
     return true;
 }
 
@@ -108,23 +130,42 @@ bool SingleInstance::notifyRunningCopy()
     return written;
 }
 
-void SingleInstance::receiveHandOver()
+// Only the hand-over message counts; anything else that connects under our
+// name is read, found wanting and dropped without touching the block.
+void SingleInstance::acceptConnections()
 {
     while (QLocalSocket* socket = server_->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        QStringList parameters;
-        for (const std::string& value : block_->readParameters())
-            parameters << QString::fromStdString(value);
-        if (ShowOnNewInstance && window_ != nullptr) {
-            window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
-            window_->show();
-            window_->raise();
-            window_->activateWindow();
-        }
-        if (OnInstanceStarted)
-            OnInstanceStarted(parameters);
-        semaphore_->release();
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readMessage(*socket); });
+        readMessage(*socket);
     }
+}
+
+void SingleInstance::readMessage(QLocalSocket& socket)
+{
+    if (socket.bytesAvailable() < kHandOverMessage.size())
+        return;
+    const bool isHandOver = socket.read(kHandOverMessage.size()) == kHandOverMessage;
+    socket.disconnect(this);
+    socket.abort();
+    if (isHandOver)
+        receiveHandOver();
+}
+
+void SingleInstance::receiveHandOver()
+{
+    SemaphoreHold hold(semaphore_.get());
+    QStringList parameters;
+    for (const std::string& value : block_->readParameters())
+        parameters << QString::fromStdString(value);
+    if (ShowOnNewInstance && window_ != nullptr) {
+        window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
+        window_->show();
+        window_->raise();
+        window_->activateWindow();
+    }
+    if (OnInstanceStarted)
+        OnInstanceStarted(parameters);
 }
 
 } // namespace tarvela

@@ -12,6 +12,7 @@
 #include <memory>
 
 class QLocalServer;
+class QLocalSocket;
 class QWidget;
 
 namespace tarvela {
@@ -43,6 +44,8 @@ private:
     void becomeFirstCopy(bool freshSemaphore);
     bool handOver(const QStringList& parameters);
     bool notifyRunningCopy();
+    void acceptConnections();
+    void readMessage(QLocalSocket& socket);
     void receiveHandOver();
 
     QString baseName_;

@@ -57,9 +57,15 @@ TZakladni::~TZakladni() = default;
 
 bool TZakladni::Loaded(const QString& executableName, const QStringList& parameters)
 {
-    guard_ = std::make_unique<SingleInstance>(executableName);
-    guard_->setMainWindow(this);
-    return guard_->start(parameters);
+    // A guard that cannot be set up says why, and the program runs unguarded.
+    try {
+        guard_ = std::make_unique<SingleInstance>(executableName);
+        guard_->setMainWindow(this);
+        return guard_->start(parameters);
+    } catch (const std::exception& error) {
+        data_.ui().showMessage(error.what());
+        return false;
+    }
 }
 
 void TZakladni::showTitleAndUser(const UserRights& rights)

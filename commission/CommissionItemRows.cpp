@@ -1,27 +1,11 @@
 #include "commission/CommissionItemRows.h"
 
-#include <cmath>
-#include <cstdio>
-
 #include "data/mem/MemTable.h"
 #include "data/table/FieldDisplay.h"
 #include "platform/Text.h"
+#include "report/NumberFormat.h"
 
 namespace tarvela {
-
-namespace {
-
-std::string shortestNumber(double value)
-{
-    char text[32];
-    if (std::nearbyint(value) == value && std::fabs(value) < 1e15)
-        std::snprintf(text, sizeof text, "%.0f", value);
-    else
-        std::snprintf(text, sizeof text, "%g", value);
-    return text;
-}
-
-} // namespace
 
 const std::vector<CommissionItemColumn>& commissionItemColumns()
 {
@@ -49,7 +33,7 @@ std::vector<std::vector<std::string>> commissionItemTexts(MemTable& items)
             else if (field.displayFormat == "#,##0.00")
                 row.push_back(formatMoney(items.asFloat(column.field)));
             else
-                row.push_back(shortestNumber(items.asFloat(column.field)));
+                row.push_back(formatPlain(items.asFloat(column.field)));
         }
     }
     return rows;

@@ -19,8 +19,8 @@ struct CommissionItemColumn {
 const std::vector<CommissionItemColumn>& commissionItemColumns();
 
 // One row of texts per row of DokladObsahFak in its order: amounts as
-// "#,##0.00", other numbers in their shortest form, texts without trailing
-// blanks. The table stays at its end.
+// "#,##0.00", other numbers in their shortest form with the regional
+// decimal separator, texts without trailing blanks. The table stays at its end.
 std::vector<std::vector<std::string>> commissionItemTexts(MemTable& items);
 
 } // namespace tarvela

@@ -4,10 +4,14 @@ namespace tarvela {
 
 namespace {
 
+// An empty text is an empty value, like a number or date never assigned.
 ExportValue exportValueOf(const MemField& field, const MemValue& value)
 {
-    if (const auto* text = std::get_if<std::string>(&value))
+    if (const auto* text = std::get_if<std::string>(&value)) {
+        if (text->empty())
+            return std::monostate{};
         return *text;
+    }
     if (const auto* number = std::get_if<double>(&value)) {
         if (field.type == MemFieldType::DateTime)
             return ExportDateTime{*number};

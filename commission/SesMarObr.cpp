@@ -1,5 +1,7 @@
 #include "commission/SesMarObr.h"
 
+#include <optional>
+
 namespace tarvela {
 
 namespace {
@@ -12,6 +14,30 @@ void calculate(MemRecord& row)
     row.setFloat("SES_MAR", marginPercent(priceList, cost));
     row.setFloat("SES_RAP", partPercent(rebate, priceList));
     row.setFloat("SES_MAS", marginPercent(priceList - rebate, cost));
+}
+
+// A row's sums; an empty one has had no line added to it.
+struct RebateSums {
+    std::optional<double> cost, priceList, rebate;
+};
+
+std::optional<double> storedSum(const MemTable& table, const char* field)
+{
+    if (table.isNull(field))
+        return std::nullopt;
+    return table.asFloat(field);
+}
+
+// An empty sum reads as 0, so the first amount is stored as it is.
+void addTo(std::optional<double>& sum, double amount)
+{
+    sum = sum ? *sum + amount : amount;
+}
+
+void setSum(MemTable& table, const char* field, const std::optional<double>& sum)
+{
+    if (sum)
+        table.setFloat(field, *sum);
 }
 
 } // namespace
@@ -52,14 +78,16 @@ void addToSesMarObr(MemTable& table, const std::string& salesman, const std::str
     if (lines.empty())
         return;
     const bool found = table.locate({"SES_OBC", "SES_ODB"}, {salesman, customer});
-    RebateAmounts sum = found ? RebateAmounts{table.asFloat("SES_CNC"), table.asFloat("SES_CPC"),
-                                              table.asFloat("SES_RAB")}
-                              : RebateAmounts{lines.front().cost * share, lines.front().priceList * share,
-                                              lines.front().rebate * share};
-    for (auto line = lines.begin() + (found ? 0 : 1); line != lines.end(); ++line) {
-        sum.cost += line->cost * share;
-        sum.priceList += line->priceList * share;
-        sum.rebate += line->rebate * share;
+    RebateSums sum;
+    if (found)
+        sum = {storedSum(table, "SES_CNC"), storedSum(table, "SES_CPC"), storedSum(table, "SES_RAB")};
+    for (const RebateAmounts& line : lines) {
+        if (line.isSale) {
+            addTo(sum.cost, line.cost * share);
+            addTo(sum.priceList, line.priceList * share);
+        } else {
+            addTo(sum.rebate, line.rebate * share);
+        }
     }
     if (found) {
         table.edit();
@@ -69,9 +97,9 @@ void addToSesMarObr(MemTable& table, const std::string& salesman, const std::str
         table.setString("SES_ODB", customer);
         table.setString("SES_NAC", customerName);
     }
-    table.setFloat("SES_CNC", sum.cost);
-    table.setFloat("SES_CPC", sum.priceList);
-    table.setFloat("SES_RAB", sum.rebate);
+    setSum(table, "SES_CNC", sum.cost);
+    setSum(table, "SES_CPC", sum.priceList);
+    setSum(table, "SES_RAB", sum.rebate);
     table.post();
 }
 

@@ -13,8 +13,10 @@ namespace tarvela {
 
 MemTable makeSesMarObr();
 
-// What one journal line adds to a row at share 1.
+// What one journal line adds to a row at share 1: a sale line its cost and
+// price-list value, a trade-discount line its discount.
 struct RebateAmounts {
+    bool isSale = true;
     double cost = 0;       // SES_CNC
     double priceList = 0;  // SES_CPC
     double rebate = 0;     // SES_RAB
@@ -23,7 +25,10 @@ struct RebateAmounts {
 // Adds the lines, each multiplied by the share, to the row of (salesman,
 // customer) one after the other, appending the row with the name when
 // missing: the sums come out as if each line were added to the row on its
-// own, while the row is found and written once. The table must be open.
+// own, while the row is found and written once. Only the fields a line
+// adds to are assigned, so a row that only sales made keeps SES_RAB empty
+// and one that only discounts made keeps SES_CNC and SES_CPC empty.
+// The table must be open.
 void addToSesMarObr(MemTable& table, const std::string& salesman, const std::string& customer,
                     const std::string& customerName, const std::vector<RebateAmounts>& lines, double share);
 

@@ -38,9 +38,9 @@ std::vector<std::vector<RebateAmounts>> rebateLinesOf(TData& data, const std::ve
         const double value = -data.Denik.asFloat("DEN_HPC");
         if (operation == kSaleCode) {
             const double cost = -data.Denik.asFloat("DEN_HNC");
-            lines[invoice].push_back({cost == 0 ? kCostOfFreeLine : cost, value, 0});
+            lines[invoice].push_back({true, cost == 0 ? kCostOfFreeLine : cost, value, 0});
         } else if (operation == kTradeDiscountCode) {
-            lines[invoice].push_back({0, 0, -value});
+            lines[invoice].push_back({false, 0, 0, -value});
         }
     });
     return lines;

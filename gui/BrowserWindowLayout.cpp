@@ -18,7 +18,7 @@ QVBoxLayout* layOutBrowserWindow(QDialog& window, TableBrowser& browser, const s
     layout->setSpacing(0);
     auto* panel = new QHBoxLayout;
     panel->setContentsMargins(look.margin, look.margin, look.margin, look.margin);
-    panel->addWidget(new RecordNavigator(&window, browser));
+    panel->addWidget(new RecordNavigator(&window, browser, look.navigator));
     if (look.navigatorGap > 0)
         panel->addSpacing(look.navigatorGap);
     if (look.commandsAtRight)

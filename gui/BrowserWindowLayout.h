@@ -7,6 +7,8 @@
 #include <functional>
 #include <vector>
 
+#include "gui/RecordNavigator.h"
+
 class QDialog;
 class QVBoxLayout;
 
@@ -23,6 +25,7 @@ struct BrowserPanelLook {
     int margin = 2;               // around the panel
     int navigatorGap = 0;         // between the navigator and the first button
     bool commandsAtRight = false;  // at the window's right edge, not after the navigator
+    RecordNavigator::Buttons navigator = RecordNavigator::Buttons::All;
 };
 
 // Returns the window's layout, for a menu bar.

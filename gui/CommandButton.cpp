@@ -1,5 +1,6 @@
 #include "gui/CommandButton.h"
 
+#include <QDialog>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -19,6 +20,14 @@ void addKeyCommand(QWidget& window, const QKeySequence& keys, std::function<void
 {
     auto* shortcut = new QShortcut(keys, &window);
     QObject::connect(shortcut, &QShortcut::activated, &window, std::move(command));
+}
+
+QPushButton* buttonOf(const QDialog& window, const QString& caption)
+{
+    for (auto* candidate : window.findChildren<QPushButton*>())
+        if (candidate->text() == caption)
+            return candidate;
+    return nullptr;
 }
 
 } // namespace tarvela

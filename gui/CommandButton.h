@@ -8,6 +8,7 @@
 #include <QString>
 #include <functional>
 
+class QDialog;
 class QKeySequence;
 class QWidget;
 
@@ -15,5 +16,8 @@ namespace tarvela {
 
 QPushButton* commandButton(const QString& caption, QWidget* owner, std::function<void()> command = {});
 void addKeyCommand(QWidget& window, const QKeySequence& keys, std::function<void()> command);
+
+// The window's button of that caption; nullptr when there is none.
+QPushButton* buttonOf(const QDialog& window, const QString& caption);
 
 } // namespace tarvela

@@ -7,16 +7,17 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace tarvela {
 
-GridPanel::GridPanel(QDialog& window, QTableView& grid, std::initializer_list<GridStep> navigator)
-    : window_(window), grid_(grid), panel_(new QHBoxLayout)
+void layOutGridPanel(QDialog& window, QTableView& grid, std::initializer_list<GridStep> navigator)
 {
+    auto* panel = new QHBoxLayout;
     auto* layout = new QVBoxLayout(&window);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    panel_->setContentsMargins(4, 4, 4, 4);
+    panel->setContentsMargins(4, 4, 4, 4);
     for (const GridStep step : navigator) {
         static const char* const captions[] = {"|<", "<", ">", ">|"};
         QPushButton* move = commandButton(captions[static_cast<int>(step)], &window, [&grid, step] {
@@ -28,10 +29,10 @@ GridPanel::GridPanel(QDialog& window, QTableView& grid, std::initializer_list<Gr
             grid.selectRow(std::clamp(row, 0, std::max(0, last)));
         });
         move->setFixedWidth(26);
-        panel_->addWidget(move);
+        panel->addWidget(move);
     }
-    panel_->addStretch();
-    layout->addLayout(panel_);
+    panel->addStretch();
+    layout->addLayout(panel);
     layout->addWidget(&grid);
 
     grid.setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -40,27 +41,6 @@ GridPanel::GridPanel(QDialog& window, QTableView& grid, std::initializer_list<Gr
     grid.verticalHeader()->hide();
     grid.verticalHeader()->setDefaultSectionSize(18);
     grid.horizontalHeader()->setStretchLastSection(true);
-}
-
-QPushButton* GridPanel::addCommand(const QString& caption, const QKeySequence& keys, std::function<void()> command)
-{
-    QPushButton* added = commandButton(caption, &window_, command);
-    panel_->addWidget(added);
-    addShortcut(keys, std::move(command));
-    return added;
-}
-
-void GridPanel::addShortcut(const QKeySequence& keys, std::function<void()> command)
-{
-    addKeyCommand(window_, keys, std::move(command));
-}
-
-QPushButton* buttonOf(const QDialog& window, const QString& caption)
-{
-    for (auto* candidate : window.findChildren<QPushButton*>())
-        if (candidate->text() == caption)
-            return candidate;
-    return nullptr;
 }
 
 } // namespace tarvela

@@ -72,13 +72,18 @@ bool changeCurrentRow(TableBrowser& browser, DbfTable& table, Ui& ui, const std:
     return stored;
 }
 
-bool deleteCurrentRow(QWidget& window, TableBrowser& browser, DbfTable& table, Ui& ui)
+bool confirmDeleteCurrentRow(QWidget& window, TableBrowser& browser)
 {
     if (browser.isEmpty() || !browser.view().hasFocus())
         return false;
     const auto answer = QMessageBox::question(&window, window.windowTitle(), QStringLiteral("Delete record?"),
                                               QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
-    if (answer != QMessageBox::Ok)
+    return answer == QMessageBox::Ok;
+}
+
+bool deleteCurrentRow(QWidget& window, TableBrowser& browser, DbfTable& table, Ui& ui)
+{
+    if (!confirmDeleteCurrentRow(window, browser))
         return false;
     browser.standOnCurrent();
     if (!LockRecordWithRetry(table, ui))

@@ -27,6 +27,10 @@ bool appendFromForm(DbfTable& table, Ui& ui, const std::function<void()>& preset
 bool changeCurrentRow(TableBrowser& browser, DbfTable& table, Ui& ui, const std::function<void()>& prepare,
                       const std::function<bool()>& formAccepted);
 
+// Asks "Delete record?" in `window` about the browser's current record; only
+// while the grid has the focus. True when answered with OK.
+bool confirmDeleteCurrentRow(QWidget& window, TableBrowser& browser);
+
 // After "Delete record?" in `window`, deletes the browser's current record
 // under its record lock; only while the grid has the focus. True when deleted.
 bool deleteCurrentRow(QWidget& window, TableBrowser& browser, DbfTable& table, Ui& ui);

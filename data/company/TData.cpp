@@ -62,13 +62,24 @@ bool TData::DataCreate()
 
 void TData::nameTables()
 {
-    for (const CatalogueEntry& entry : tableCatalogue()) {
-        DbfTable& t = this->*entry.table;
-        t.setDirectory(settings_.dataDirectory);
-        t.setTableName(entry.fileBaseName(settings_.companyNumber));
-        t.setLockProtocol(entry.lockProtocol);
-        t.setLayout(entry.layout);
-    }
+    for (const CatalogueEntry& entry : tableCatalogue())
+        nameTable(this->*entry.table, entry);
+}
+
+void TData::nameTable(DbfTable& table, const CatalogueEntry& entry) const
+{
+    table.setDirectory(settings_.dataDirectory);
+    table.setTableName(entry.fileBaseName(settings_.companyNumber));
+    table.setLockProtocol(entry.lockProtocol);
+    table.setLayout(entry.layout);
+}
+
+void TData::nameSecondHandle(DbfTable& handle, const DbfTable& table) const
+{
+    for (const CatalogueEntry& entry : tableCatalogue())
+        if (&(this->*entry.table) == &table)
+            return nameTable(handle, entry);
+    throw Error("Table " + table.tableName() + " is not in the catalogue");
 }
 
 // The data directory followed directly by the name: a directory written

@@ -18,6 +18,7 @@
 
 namespace tarvela {
 
+struct CatalogueEntry;
 class TableRunProgress;
 
 class TData {
@@ -83,6 +84,10 @@ public:
     void closeTable(DbfTable& table);
     // The catalogue's member name of one of this module's tables.
     std::string memberOf(const DbfTable& table) const;
+    // Names a further, closed handle on one of this module's tables as the
+    // module's own: file, lock protocol and layout of its catalogue entry, so
+    // a check through it locks and reads as every other handle does.
+    void nameSecondHandle(DbfTable& handle, const DbfTable& table) const;
 
     // Document totals and payment status (TDataTotals.cpp, TDataPayments.cpp).
     // kind: invoiceKind or creditNoteKind. HlaHod always takes the price basis
@@ -128,6 +133,7 @@ private:
     void rememberFirstCard();
 
     void nameTables();
+    void nameTable(DbfTable& table, const CatalogueEntry& entry) const;
     bool usersTableExists() const;
 
     Ui& ui_;

@@ -5,7 +5,7 @@
 
 #include "data/table/DbfTable.h"
 #include "data/catalogue/IndexCatalogue.h"
-#include "data/cdx/TagDirectory.h"
+#include "data/company/RebuiltIndexCounter.h"
 #include "data/company/ReindexLocks.h"
 #include "data/company/ReindexProgress.h"
 #include "platform/AtomicFile.h"
@@ -74,7 +74,7 @@ void buildIndexFile(DbfTable& table, const IndexedTable& entry, const std::strin
 {
     AtomicFile target(finalPath);
     const std::string& newPath = target.temporaryPath();
-    target.append(cdx::emptyIndexFile());
+    target.append(emptyIndexFileReplacing(finalPath));
     target.flush();
     ReindexProgress progress(ui, run);
     try {

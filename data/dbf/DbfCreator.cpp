@@ -60,7 +60,7 @@ std::string DbfCreator::headerBytes() const
     const std::size_t headerLength = 32 * fields_.size() + 33;
     std::string bytes(headerLength, '\0');
     bytes[0] = static_cast<char>(kVersion);
-    bytes[1] = static_cast<char>(lastUpdate_.year - 1900);
+    bytes[1] = static_cast<char>(lastUpdate_.year % 100);  // as the sibling programs write it
     bytes[2] = static_cast<char>(lastUpdate_.month);
     bytes[3] = static_cast<char>(lastUpdate_.day);
     putLittleEndian(bytes, 4, recordCount_, 4);

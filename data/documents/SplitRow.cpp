@@ -5,11 +5,6 @@
 
 namespace tarvela {
 
-bool kindHasFixedRate(const std::string& kind)
-{
-    return trimmed(kind) == kFixedRateKind;
-}
-
 void presetSplitRow(DbfTable& delProv, const std::string& document)
 {
     delProv.setString("DPR_FAK", document);
@@ -20,7 +15,7 @@ void presetSplitRow(DbfTable& delProv, const std::string& document)
 
 void settleFixedRate(DbfTable& delProv)
 {
-    if (!kindHasFixedRate(delProv.asString("DPR_TYP")))
+    if (trimmed(delProv.asString("DPR_TYP")) == kGroupRatesKind)
         delProv.setFloat("DPR_PRS", 0);
 }
 

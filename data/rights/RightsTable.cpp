@@ -16,6 +16,19 @@ bool seekRight(TData& data, const std::string& taskCode, const std::string& code
     return data.UziPrava.seek(rightsCode(taskCode) + rightsCode(code), true);
 }
 
+// Waiting for the lock lets window messages through, and the rights window
+// seeks this table while it rereads its rows: stand on the locked record
+// again before it is written.
+bool lockFoundRight(TData& data)
+{
+    DbfTable& rights = data.UziPrava;
+    const std::uint32_t record = rights.recordNumber();
+    if (!LockRecordWithRetry(rights, data.ui()))
+        return false;
+    rights.setRecordNumber(record);
+    return true;
+}
+
 } // namespace
 
 std::string rightsCode(std::string code)
@@ -45,7 +58,7 @@ bool writeRight(TData& data, const std::string& taskCode, const std::string& cod
 {
     DbfTable& rights = data.UziPrava;
     const bool exists = seekRight(data, taskCode, code);
-    if (exists && !LockRecordWithRetry(rights, data.ui()))
+    if (exists && !lockFoundRight(data))
         return false;
     HeldRecordWrite held(rights);
     if (exists) {
@@ -63,7 +76,7 @@ bool writeRight(TData& data, const std::string& taskCode, const std::string& cod
 bool removeRight(TData& data, const std::string& taskCode, const std::string& code)
 {
     DbfTable& rights = data.UziPrava;
-    if (!seekRight(data, taskCode, code) || !LockRecordWithRetry(rights, data.ui()))
+    if (!seekRight(data, taskCode, code) || !lockFoundRight(data))
         return false;
     HeldRecordWrite held(rights);
     rights.deleteRecord();

@@ -9,8 +9,10 @@
 
 namespace tarvela {
 
-TaskRights::TaskRights(TData& data, UserRights& current, std::string code, std::string group)
-    : data_(data), current_(current), code_(rightsCode(std::move(code))), group_(rightsCode(std::move(group)))
+TaskRights::TaskRights(TData& data, UserRights& current, RightsHolder holder, std::string code,
+                       std::string group)
+    : data_(data), current_(current), holder_(holder), code_(rightsCode(std::move(code))),
+      group_(rightsCode(std::move(group)))
 {
 }
 
@@ -35,12 +37,17 @@ std::vector<TaskRight> TaskRights::rows()
     DbfTable& tasks = data_.UziPopPrav;
     ScopedTableOpen opened(tasks);
     for (tasks.first(); !tasks.eof(); tasks.next()) {
-        TaskRight row {withoutTrailingBlanks(tasks.asString("URT_KOD")),
-                       withoutTrailingBlanks(tasks.asString("URT_NAC")), {}, {}};
-        row.Stav = effectiveRight(row.KodUlohy, &row.Zdroj) ? kRightAllowed : kRightDenied;
-        rows.push_back(std::move(row));
+        rows.push_back(taskRight(withoutTrailingBlanks(tasks.asString("URT_KOD")),
+                                 withoutTrailingBlanks(tasks.asString("URT_NAC"))));
     }
     return rows;
+}
+
+TaskRight TaskRights::taskRight(const std::string& taskCode, const std::string& taskName)
+{
+    TaskRight row {taskCode, taskName, {}, {}};
+    row.Stav = effectiveRight(taskCode, &row.Zdroj) ? kRightAllowed : kRightDenied;
+    return row;
 }
 
 bool TaskRights::change(const std::string& taskCode)

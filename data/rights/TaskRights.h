@@ -19,6 +19,9 @@ inline const char* const kRightDenied = "Ne";
 inline const char* const kChangeRightsTask = "003";
 inline const char* const kManageUsersTask = "004";
 
+// Whose rights the window shows; its opener knows, the codes cannot tell.
+enum class RightsHolder { User, Group };
+
 struct TaskRight {
     std::string KodUlohy;    // URT_KOD
     std::string NazevUlohy;  // URT_NAC
@@ -30,12 +33,14 @@ class TaskRights {
 public:
     // User mode: the user's code and his group's code; group mode: the
     // group's code as both.
-    TaskRights(TData& data, UserRights& current, std::string code, std::string group);
+    TaskRights(TData& data, UserRights& current, RightsHolder holder, std::string code, std::string group);
 
-    bool isGroupMode() const { return code_ == group_; }
+    bool isGroupMode() const { return holder_ == RightsHolder::Group; }
     bool mayChange();
     // One row per task of UziPopPrav, in its stored order.
     std::vector<TaskRight> rows();
+    // The row of one task.
+    TaskRight taskRight(const std::string& taskCode, const std::string& taskName);
     // Turns the task's effective right over into the code's own row.
     // False when nothing was written (no right, or the row stayed locked).
     bool change(const std::string& taskCode);
@@ -49,6 +54,7 @@ private:
 
     TData& data_;
     UserRights& current_;
+    RightsHolder holder_;
     std::string code_;
     std::string group_;
 };

@@ -19,8 +19,7 @@ template <typename Visit>
 void forEachUser(TData& data, Visit visit)
 {
     DbfTable users;
-    users.setDirectory(data.Uzivatele.directory());
-    users.setTableName(data.Uzivatele.tableName());
+    data.nameSecondHandle(users, data.Uzivatele);
     users.open();
     for (users.first(); !users.eof(); users.next())
         visit(users);

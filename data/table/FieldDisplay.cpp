@@ -16,6 +16,7 @@ namespace {
 
 constexpr const char* kThousandsSeparator = "\u00A0";
 constexpr const char* kMoneyFormat = "#,##0.00";
+constexpr const char* kTwoDecimalsFormat = "##0.00";
 
 const FieldDescriptor& descriptorOf(const DbfTable& table, const std::string& field)
 {
@@ -34,10 +35,9 @@ std::string withDecimalComma(std::string text)
     return text;
 }
 
-} // namespace
-
-// Rounded on the value's decimal form, so 1.005 shows as 1,01.
-std::string formatMoney(double value)
+// Rounded on the value's decimal form, so 1.005 shows as 1,01; the whole
+// part grouped by threes with `thousands` between the groups.
+std::string twoDecimals(double value, const char* thousands)
 {
     if (!std::isfinite(value))
         return {};
@@ -52,7 +52,7 @@ std::string formatMoney(double value)
     std::string grouped;
     for (std::size_t i = 0; i < whole.size(); ++i) {
         if (i > 0 && (whole.size() - i) % 3 == 0)
-            grouped += kThousandsSeparator;
+            grouped += thousands;
         grouped += whole[i];
     }
     const long long cents = total % 100;
@@ -60,6 +60,13 @@ std::string formatMoney(double value)
     char decimals[8];
     std::snprintf(decimals, sizeof decimals, ",%02lld", cents);
     return (negative ? "-" : "") + grouped + decimals;
+}
+
+} // namespace
+
+std::string formatMoney(double value)
+{
+    return twoDecimals(value, kThousandsSeparator);
 }
 
 std::string displayText(const DbfTable& table, const std::string& field)
@@ -71,6 +78,8 @@ std::string displayText(const DbfTable& table, const std::string& field)
     case 'F':
         if (layoutField && layoutField->format == kMoneyFormat)
             return formatMoney(table.asFloat(field));
+        if (layoutField && layoutField->format == kTwoDecimalsFormat)
+            return twoDecimals(table.asFloat(field), "");
         return withDecimalComma(formatPlainNumber(table.asFloat(field)));
     case 'D': {
         const DayNumber day = table.asDate(field);

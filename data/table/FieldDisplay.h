@@ -1,6 +1,7 @@
 // How a grid shows one field of the record a table stands on: text without
 // its trailing blanks, money as "#,##0.00" (a blank as thousands separator,
-// a decimal comma, half away from zero), dates "dd.mm.yyyy" (empty for no
+// a decimal comma, half away from zero), "##0.00" the same without the
+// thousands separator, dates "dd.mm.yyyy" (empty for no
 // date), logicals "Ano" / "Ne", other numbers in their shortest form.
 #pragma once
 

@@ -2,6 +2,7 @@
 
 #include <QTableView>
 
+#include "data/company/ProductName.h"
 #include "data/company/TData.h"
 #include "data/documents/DocumentRows.h"
 #include "data/table/ScopedTableOpen.h"
@@ -20,11 +21,7 @@ namespace {
 
 std::string cardNameOf(TData& data, const DbfTable& cards)
 {
-    const std::string card = withoutTrailingBlanks(cards.asString("PRK_KAR"));
-    DbfTable& range = data.Sortiment;
-    if (card.empty() || !range.isOpen() || range.activeTag() != "KAV" || !range.seek(card))
-        return {};
-    return withoutTrailingBlanks(range.asString("SOR_NAC"));
+    return productName(data.Sortiment, cards.asString("PRK_KAR"));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "controls/TDBEditOrvo.h"
+#include "data/company/ProductName.h"
 #include "data/company/SorValidNew.h"
 #include "data/company/TData.h"
 #include "data/table/ScopedTableOpen.h"
@@ -69,13 +70,10 @@ void TProvizeKartaEdit::refreshFields()
 
 void TProvizeKartaEdit::showCardName(const std::string& typed)
 {
-    const std::string card = trimmed(typed);
     std::string name;
     try {
         ScopedTableOpen range(data_, data_.Sortiment, "KAV");
-        data_.Sortiment.selectTag("KAV");
-        if (!card.empty() && data_.Sortiment.seek(card))
-            name = withoutTrailingBlanks(data_.Sortiment.asString("SOR_NAC"));
+        name = productName(data_.Sortiment, trimmed(typed));
     } catch (const Error& error) {
         data_.ui().showMessage(error.what());
     }

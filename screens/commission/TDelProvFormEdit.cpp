@@ -7,6 +7,7 @@
 #include "controls/TDBEditOrvo.h"
 #include "data/company/TData.h"
 #include "data/documents/SplitRow.h"
+#include "gui/EnteredField.h"
 #include "platform/Error.h"
 #include "screens/commission/TPrehledTypProvize.h"
 #include "screens/salesmen/SalesmanLookup.h"
@@ -20,6 +21,8 @@ TDelProvFormEdit::TDelProvFormEdit(QWidget* owner, TData& data)
       salesman_(new TDBEditOrvo(this)),
       salesmanName_(new QLabel(this)),
       kind_(new TDBEditOrvo(this)),
+      salesmanEntered_(new EnteredField(*salesman_)),
+      kindEntered_(new EnteredField(*kind_)),
       rate_(new TDBEditOrvo(this)),
       commissionShare_(new TDBEditOrvo(this)),
       turnoverShare_(new TDBEditOrvo(this))
@@ -156,8 +159,8 @@ void TDelProvFormEdit::pickKind()
 
 void TDelProvFormEdit::write()
 {
-    for (auto* edit : {salesman_, kind_}) {
-        if (!edit->validate()) {
+    for (const auto& [edit, entered] : {std::pair(salesman_, salesmanEntered_), std::pair(kind_, kindEntered_)}) {
+        if (entered->wasEntered() && !edit->validate()) {
             edit->setFocus(Qt::OtherFocusReason);
             return;
         }

@@ -3,8 +3,9 @@
 // with the kinds list as lookup), the fixed rate, enabled only for kind
 // "002", and the commission and turnover shares. The opener puts the DelProv
 // row into insert or edit state and posts it when "Zapiš" closes the dialog
-// with OK; the dialog has then written every field and 0 as the rate of any
-// kind but "002".
+// with OK; the dialog has then written every field and 0 as the rate of
+// kind "001". "Zapiš" checks the salesman and the kind only when their
+// fields were entered or changed, as leaving them does.
 #pragma once
 
 #include <QDialog>
@@ -13,6 +14,7 @@ class QLabel;
 
 namespace tarvela {
 
+class EnteredField;
 class TDBEditOrvo;
 class TData;
 
@@ -45,6 +47,8 @@ private:
     TDBEditOrvo* salesman_;
     QLabel* salesmanName_;
     TDBEditOrvo* kind_;
+    EnteredField* salesmanEntered_;
+    EnteredField* kindEntered_;
     TDBEditOrvo* rate_;
     TDBEditOrvo* commissionShare_;
     TDBEditOrvo* turnoverShare_;

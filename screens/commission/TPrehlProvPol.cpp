@@ -33,7 +33,7 @@ TPrehlProvPol::TPrehlProvPol(QWidget* owner, MemTable& items)
         model->appendRow(row);
     }
     grid_->setModel(model);
-    GridPanel(*this, *grid_, {GridStep::First, GridStep::Previous, GridStep::Next, GridStep::Last});
+    layOutGridPanel(*this, *grid_, {GridStep::First, GridStep::Previous, GridStep::Next, GridStep::Last});
     for (std::size_t c = 0; c < columns.size(); ++c)
         if (columns[c].width > 0)
             grid_->setColumnWidth(static_cast<int>(c), columns[c].width);

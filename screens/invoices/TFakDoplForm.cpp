@@ -5,6 +5,7 @@
 
 #include "controls/TDBEditOrvo.h"
 #include "data/company/TData.h"
+#include "gui/EnteredField.h"
 #include "platform/Error.h"
 #include "screens/salesmen/SalesmanLookup.h"
 
@@ -25,7 +26,8 @@ TFakDoplForm::TFakDoplForm(QWidget* owner, TData& data, DbfTable& header, const 
                   | Qt::WindowCloseButtonHint),
       data_(data),
       job_(new TDBEditOrvo(this)),
-      salesman_(new TDBEditOrvo(this))
+      salesman_(new TDBEditOrvo(this)),
+      salesmanEntered_(new EnteredField(*salesman_))
 {
     setWindowTitle(title);
     setFixedSize(263, 198);
@@ -87,7 +89,7 @@ void TFakDoplForm::pickSalesman()
 
 void TFakDoplForm::write()
 {
-    if (!salesman_->validate()) {
+    if (salesmanEntered_->wasEntered() && !salesman_->validate()) {
         salesman_->setFocus(Qt::OtherFocusReason);
         return;
     }

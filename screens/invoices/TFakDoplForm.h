@@ -2,7 +2,9 @@
 // commission is settled to (checked against the salesmen, with the salesmen
 // list as lookup). TFakDoplForm edits an invoice, TDopDoplForm a credit
 // note. The opener locks the header record and puts it into edit mode, and
-// posts it when the dialog closes with OK ("Zapiš"), or cancels.
+// posts it when the dialog closes with OK ("Zapiš"), or cancels. "Zapiš"
+// checks the salesman only once his field was entered or changed, so a
+// document with an old, unknown code can still get a new job number.
 #pragma once
 
 #include <QDialog>
@@ -10,6 +12,7 @@
 namespace tarvela {
 
 class DbfTable;
+class EnteredField;
 class TDBEditOrvo;
 class TData;
 
@@ -32,6 +35,7 @@ private:
     TData& data_;
     TDBEditOrvo* job_;
     TDBEditOrvo* salesman_;
+    EnteredField* salesmanEntered_;
 };
 
 class TDopDoplForm : public TFakDoplForm {

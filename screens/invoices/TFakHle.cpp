@@ -42,6 +42,7 @@ TFakHle::TFakHle(QWidget* owner, TData& data, DbfTable& table, const QStringList
         choices_.push_back(new QRadioButton(captions[i], this));
         choices_[i]->setGeometry(12, 8 + 22 * i, 276, 20);
         choices_[i]->installEventFilter(this);
+        connect(choices_[i], &QRadioButton::toggled, this, &TFakHle::followChoice);
     }
     auto* label = new QLabel(QStringLiteral("Hledej tento text"), this);
     label->setGeometry(12, textTop, 200, 18);
@@ -92,6 +93,20 @@ int TFakHle::chosen() const
         if (choices_[i]->isChecked())
             return static_cast<int>(i);
     return 0;
+}
+
+void TFakHle::setPriceChoice(int choice)
+{
+    priceChoice_ = choice;
+    followChoice();
+}
+
+void TFakHle::followChoice()
+{
+    const bool price = chosen() == priceChoice_;
+    text_->setEditType(price ? EditType::ttFloat : EditType::ttString);
+    text_->setFloatPrecision(price ? 10 : 0);
+    text_->setFloatDigits(price ? 2 : 0);
 }
 
 void TFakHle::search()

@@ -36,6 +36,9 @@ protected:
     using KeyOf = std::function<SearchKey(int choice, const std::string& text)>;
     TFakHle(QWidget* owner, TData& data, DbfTable& table, const QStringList& captions, KeyOf keyOf);
     int chosen() const;
+    // The choice whose text is a price: while it is selected the field takes
+    // a number (10 digits, 2 decimals) instead of any text.
+    void setPriceChoice(int choice);
     // The document searches: a number typed is completed from the number
     // of the document the table stands on.
     static KeyOf documentKeyOf(DbfTable& documents);
@@ -43,6 +46,7 @@ protected:
 
 private:
     void search();
+    void followChoice();
 
     TData& data_;
     DbfTable& table_;
@@ -50,6 +54,7 @@ private:
     std::vector<QRadioButton*> choices_;
     TEditOrvo* text_;
     QPushButton* search_;
+    int priceChoice_ = -1;
 };
 
 } // namespace tarvela

@@ -13,6 +13,7 @@
 #include "gui/BrowserWindowLayout.h"
 #include "gui/BrowserStatusBar.h"
 #include "gui/CommandButton.h"
+#include "gui/OuterHeight.h"
 #include "gui/TableBrowser.h"
 #include "gui/WindowPlacement.h"
 #include "platform/Error.h"
@@ -111,8 +112,7 @@ TFakturyPrehled::TFakturyPrehled(QWidget* owner, TData& data, CommissionItems it
     const BrowserLook look = lookOf(kind);
     setWindowTitle(look.title);
     setSizeGripEnabled(true);
-    const int height = data.GetIniWinHigh(look.heightCode);
-    resize(look.width, height > 0 ? height : kDefaultHeight);
+    height_ = new OuterHeight(*this, look.width, data.GetIniWinHigh(look.heightCode), kDefaultHeight);
     if (kind == DocumentKind::Invoice)
         browser_->setRowColour([](const DbfTable& invoices) { return tintColour(invoiceTintOf(invoices, today())); });
 
@@ -178,7 +178,7 @@ void TFakturyPrehled::closeTables()
 
 void TFakturyPrehled::done(int result)
 {
-    data_.SeTIniWinHigh(lookOf(kind_).heightCode, height());
+    data_.SeTIniWinHigh(lookOf(kind_).heightCode, height_->current());
     QDialog::done(result);
 }
 

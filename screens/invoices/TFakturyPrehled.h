@@ -18,6 +18,7 @@ namespace tarvela {
 
 class DbfTable;
 class MemTable;
+class OuterHeight;
 class TData;
 class TableBrowser;
 
@@ -61,6 +62,7 @@ private:
     CommissionItems items_;
     PaymentDefaults defaults_;
     TableBrowser* browser_;
+    OuterHeight* height_;
 };
 
 } // namespace tarvela

@@ -12,6 +12,7 @@ TSorHle::TSorHle(QWidget* owner, TData& data)
                   return productSearchKey(static_cast<ProductSearch>(choice), text);
               })
 {
+    setPriceChoice(static_cast<int>(ProductSearch::Price));
 }
 
 } // namespace tarvela

@@ -68,8 +68,7 @@ void TObchEditForm::refreshFields()
 bool TObchEditForm::codeIsFree(const QString& code)
 {
     DbfTable others;
-    others.setDirectory(data_.Obchodnici.directory());
-    others.setTableName(data_.Obchodnici.tableName());
+    data_.nameSecondHandle(others, data_.Obchodnici);
     others.open();
     const bool taken = others.locate({"OBC_KOD"}, {FieldValue(code.toStdString())});
     others.close();

@@ -1,33 +1,31 @@
 #include "screens/salesmen/TPrehledObchZas.h"
 
-#include <QTableView>
-
 #include "data/company/TData.h"
-#include "data/table/LockRecordWithRetry.h"
+#include "gui/RowEditing.h"
+#include "gui/TableBrowser.h"
 #include "gui/WindowPlacement.h"
-#include "platform/Error.h"
 #include "screens/cards/TPrehledProvKarta.h"
 #include "screens/salesmen/TObchEditForm.h"
 
 namespace tarvela {
 
 TPrehledObchZas::TPrehledObchZas(QWidget* owner, TData& data)
-    : CodeListWindow(owner, data, data.Obchodnici,
-                     {{"OBC_KOD", QStringLiteral("Kód")},
-                      {"OBC_NAC", QStringLiteral("Název obchodníka")},
-                      {"OBC_LIM", QStringLiteral("Lim.sl. %")},
-                      {"OBC_KRA", QStringLiteral("Koe.kr.pr.")},
-                      {"OBC_SPL", QStringLiteral("Lim.spl.")}},
-                     {GridStep::First, GridStep::Previous, GridStep::Next, GridStep::Last})
+    : ListWindow(owner, data.ui(), data.Obchodnici,
+                 {{"OBC_KOD", QStringLiteral("Kód"), 40},
+                  {"OBC_NAC", QStringLiteral("Název obchodníka"), 170},
+                  {"OBC_LIM", QStringLiteral("Lim.sl. %")},
+                  {"OBC_KRA", QStringLiteral("Koe.kr.pr.")},
+                  {"OBC_SPL", QStringLiteral("Lim.spl.")}}),
+      data_(data)
 {
     setWindowTitle(QStringLiteral("Přehled obchodních zástupců"));
     resize(414, 230);
-    panel().addCommand(QStringLiteral("F9 Karty"), Qt::Key_F9, [this] { showCards(); });
-    panel().addCommand(QStringLiteral("F4 Oprava"), Qt::Key_F4, [this] { changeSalesman(); });
-    panel().addCommand(QStringLiteral("F2 Nový"), Qt::Key_F2, [this] { newSalesman(); });
-    panel().addShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete), [this] { deleteSalesman(); });
-    grid().setColumnWidth(0, 40);
-    grid().setColumnWidth(1, 170);
+    layOut({{QStringLiteral("F9 Karty"), Qt::Key_F9, [this] { showCards(); }},
+            {QStringLiteral("F4 Oprava"), Qt::Key_F4, [this] { changeSalesman(); }},
+            {QStringLiteral("F2 Nový"), Qt::Key_F2, [this] { newSalesman(); }}},
+           {.margin = 4, .commandsAtRight = true});
+    addKey(QKeySequence(Qt::CTRL | Qt::Key_Delete), [this] { deleteSalesman(); });
+    browser().showTableRecord();
 }
 
 bool TPrehledObchZas::runForm(bool isNew)
@@ -40,35 +38,33 @@ bool TPrehledObchZas::runForm(bool isNew)
 
 void TPrehledObchZas::newSalesman()
 {
-    editInForm(true, [this] { return runForm(true); });
+    if (appendFromForm(data_.Obchodnici, data_.ui(), [] {}, [this] { return runForm(true); }))
+        browser().showTableRecord();
+    else
+        browser().refresh();
+    browser().setFocus();
 }
 
 void TPrehledObchZas::changeSalesman()
 {
-    editInForm(false, [this] { return runForm(false); });
+    changeCurrentRow(browser(), data_.Obchodnici, data_.ui(), [] {}, [this] { return runForm(false); });
+    browser().refresh();
+    browser().setFocus();
 }
 
 void TPrehledObchZas::deleteSalesman()
 {
-    if (!confirmDelete())
-        return;
-    try {
-        if (LockRecordWithRetry(table_, data_.ui())) {
-            table_.deleteRecord();
-            table_.unlockRecord();
-        }
-    } catch (const Error& error) {
-        table_.unlockRecord();
-        data_.ui().showMessage(error.what());
-    }
-    refreshRows();
+    if (deleteCurrentRow(*this, browser(), data_.Obchodnici, data_.ui()))
+        browser().refresh();
 }
 
 void TPrehledObchZas::showCards()
 {
-    if (followGrid())
+    if (!browser().isEmpty()) {
+        browser().standOnCurrent();
         TPrehledProvKarta::showFor(*this, data_, data_.Obchodnici.asString("OBC_KOD"));
-    grid().setFocus();
+    }
+    browser().setFocus();
 }
 
 } // namespace tarvela

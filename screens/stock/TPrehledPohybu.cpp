@@ -1,9 +1,9 @@
 #include "screens/stock/TPrehledPohybu.h"
 
-
 #include "data/company/TData.h"
 #include "gui/BrowserWindowLayout.h"
 #include "gui/CommandButton.h"
+#include "gui/OuterHeight.h"
 #include "gui/TableBrowser.h"
 #include "screens/stock/TPohybyHledej.h"
 
@@ -35,8 +35,7 @@ TPrehledPohybu::TPrehledPohybu(QWidget* owner, TData& data)
 {
     setWindowTitle(QStringLiteral("Přehled pohybů skladu"));
     setSizeGripEnabled(true);
-    const int height = data.GetIniWinHigh(kHeightCode);
-    resize(430, height > 0 ? height : kDefaultHeight);
+    height_ = new OuterHeight(*this, 430, data.GetIniWinHigh(kHeightCode), kDefaultHeight);
     layOutBrowserWindow(*this, *browser_, {{QStringLiteral("F5 Hledej"), [this] { search(); }}},
                         {.margin = 4, .navigatorGap = 12});
     addKeyCommand(*this, Qt::Key_F5, [this] { search(); });
@@ -57,7 +56,7 @@ void TPrehledPohybu::search()
 
 void TPrehledPohybu::done(int result)
 {
-    data_.SeTIniWinHigh(kHeightCode, height());
+    data_.SeTIniWinHigh(kHeightCode, height_->current());
     QDialog::done(result);
 }
 

@@ -9,6 +9,7 @@
 namespace tarvela {
 
 class TData;
+class OuterHeight;
 class TableBrowser;
 
 class TPrehledPohybu : public QDialog {
@@ -23,6 +24,7 @@ public:
 private:
     TData& data_;
     TableBrowser* browser_;
+    OuterHeight* height_;
 };
 
 } // namespace tarvela

@@ -1,84 +1,55 @@
 #include "screens/users/TPrehledPravUzi.h"
 
-#include <QEvent>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QStandardItemModel>
-#include <QTableView>
 
 #include "data/company/TData.h"
-#include "gui/GridPanel.h"
+#include "data/table/ScopedTableOpen.h"
+#include "gui/CommandButton.h"
+#include "gui/TableBrowser.h"
 #include "platform/Error.h"
+#include "platform/Text.h"
 
 namespace tarvela {
 
-namespace {
-
-constexpr int kTaskRole = Qt::UserRole + 1;
-
-} // namespace
-
-TPrehledPravUzi::TPrehledPravUzi(QWidget* owner, TData& data, UserRights& rights, const std::string& code,
-                                 const std::string& group)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                  | Qt::WindowCloseButtonHint),
-      data_(data), rights_(data, rights, code, group), rows_(new QStandardItemModel(0, 3, this)),
-      grid_(new QTableView(this)),
-      panel_(std::make_unique<GridPanel>(*this, *grid_,
-                                         std::initializer_list<GridStep> {GridStep::First, GridStep::Previous,
-                                                                          GridStep::Next, GridStep::Last}))
+TPrehledPravUzi::TPrehledPravUzi(QWidget* owner, TData& data, UserRights& rights, RightsHolder holder,
+                                 const std::string& code, const std::string& group)
+    : ListWindow(owner, data.ui(), data.UziPopPrav,
+                 {{"URT_NAC", QStringLiteral("Název funkce programu"), 225},
+                  {"Zdroj", QStringLiteral("Typ práva"), 70,
+                   [this](const DbfTable& tasks) { return shownRight(tasks).Zdroj; }},
+                  {"Stav", QStringLiteral("Hodn."), 0,
+                   [this](const DbfTable& tasks) { return shownRight(tasks).Stav; }}}),
+      data_(data), rights_(data, rights, holder, code, group)
 {
     setWindowTitle(rights_.isGroupMode() ? QStringLiteral("Přehled práv skupiny uživatelů")
                                          : QStringLiteral("Přehled práv uživatele"));
     setFixedSize(382, 254);
-    rows_->setHorizontalHeaderLabels(
-        {QStringLiteral("Název funkce programu"), QStringLiteral("Typ práva"), QStringLiteral("Hodn.")});
-    grid_->setModel(rows_);
-    QPushButton* change = panel_->addCommand(QStringLiteral("F4 Změna"), Qt::Key_F4, [this] { changeRight(); });
-    change->setEnabled(rights_.mayChange());
-    panel_->addShortcut(Qt::Key_Delete, [this] { deriveFromGroup(); });
-    showRows({});
-    grid_->setColumnWidth(0, 225);
-    grid_->setColumnWidth(1, 70);
-    grid_->setFocus();
+    layOut({{QStringLiteral("F4 Změna"), Qt::Key_F4, [this] { changeRight(); }}}, {.margin = 4, .commandsAtRight = true});
+    buttonOf(*this, QStringLiteral("F4 Změna"))->setEnabled(rights_.mayChange());
+    addKey(Qt::Key_Delete, [this] { deriveFromGroup(); });
+    try {
+        tasks_ = std::make_unique<ScopedTableOpen>(data_.UziPopPrav);
+    } catch (const Error& error) {
+        data_.ui().showMessage(error.what());
+    }
+    browser().first();
 }
 
 TPrehledPravUzi::~TPrehledPravUzi() = default;
 
-bool TPrehledPravUzi::event(QEvent* event)
+TaskRight TPrehledPravUzi::shownRight(const DbfTable& tasks)
 {
-    if (event->type() == QEvent::WindowActivate)
-        showRows(currentTask());
-    return QDialog::event(event);
+    return rights_.taskRight(withoutTrailingBlanks(tasks.asString("URT_KOD")),
+                             withoutTrailingBlanks(tasks.asString("URT_NAC")));
 }
 
-std::string TPrehledPravUzi::currentTask() const
+std::string TPrehledPravUzi::currentTask()
 {
-    const QModelIndex current = grid_->currentIndex();
-    return current.isValid() ? rows_->index(current.row(), 0).data(kTaskRole).toString().toStdString()
-                             : std::string();
-}
-
-void TPrehledPravUzi::showRows(const std::string& selectedTask)
-{
-    std::vector<TaskRight> rows;
-    try {
-        rows = rights_.rows();
-    } catch (const Error& error) {
-        data_.ui().showMessage(error.what());
-    }
-    rows_->setRowCount(0);
-    int selected = 0;
-    for (const TaskRight& row : rows) {
-        auto* name = new QStandardItem(QString::fromStdString(row.NazevUlohy));
-        name->setData(QString::fromStdString(row.KodUlohy), kTaskRole);
-        rows_->appendRow({name, new QStandardItem(QString::fromStdString(row.Zdroj)),
-                          new QStandardItem(QString::fromStdString(row.Stav))});
-        if (row.KodUlohy == selectedTask)
-            selected = rows_->rowCount() - 1;
-    }
-    if (rows_->rowCount() > 0)
-        grid_->selectRow(selected);
+    if (browser().isEmpty())
+        return {};
+    browser().standOnCurrent();
+    return withoutTrailingBlanks(data_.UziPopPrav.asString("URT_KOD"));
 }
 
 void TPrehledPravUzi::changeRight()
@@ -91,31 +62,29 @@ void TPrehledPravUzi::changeRight()
     } catch (const Error& error) {
         data_.ui().showMessage(error.what());
     }
-    showRows(task);
-    grid_->setFocus();
+    browser().refresh();
+    browser().setFocus();
 }
 
 void TPrehledPravUzi::deriveFromGroup()
 {
-    // The question deactivates the window and rebuilds its rows: act on the
-    // task chosen before it.
+    // The question deactivates the window and rereads its rows; the browser
+    // keeps the task chosen before it.
     const std::string task = currentTask();
     if (task.empty() || rights_.isGroupMode() || !rights_.mayChange())
         return;
     QMessageBox question(QMessageBox::Question, windowTitle(), QStringLiteral("Odvodit právo od uživ. skupiny ?"),
                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
     question.move(pos() + QPoint(10, 50));
-    if (question.exec() != QMessageBox::Yes) {
-        showRows(task);
+    if (question.exec() != QMessageBox::Yes)
         return;
-    }
     try {
         rights_.deriveFromGroup(task);
     } catch (const Error& error) {
         data_.ui().showMessage(error.what());
     }
-    showRows(task);
-    grid_->setFocus();
+    browser().refresh();
+    browser().setFocus();
 }
 
 } // namespace tarvela

@@ -1,11 +1,12 @@
 #include "screens/users/TPrehledSkupUziv.h"
 
-#include <QTableView>
-
 #include "data/company/TData.h"
 #include "data/rights/TaskRights.h"
 #include "data/rights/UserAccounts.h"
 #include "data/rights/UserRights.h"
+#include "gui/RecordNavigator.h"
+#include "gui/RowEditing.h"
+#include "gui/TableBrowser.h"
 #include "gui/WindowPlacement.h"
 #include "platform/Error.h"
 #include "platform/Text.h"
@@ -14,40 +15,41 @@
 namespace tarvela {
 
 TPrehledSkupUziv::TPrehledSkupUziv(QWidget* owner, TData& data, UserRights& rights)
-    : CodeListWindow(owner, data, data.UzivSkup,
-                     {{"UGR_KOD", QStringLiteral("Kód")}, {"UGR_NAC", QStringLiteral("Název uživ. skup.")}},
-                     {GridStep::Previous, GridStep::Next}),
-      rights_(rights)
+    : ListWindow(owner, data.ui(), data.UzivSkup,
+                 {{"UGR_KOD", QStringLiteral("Kód"), 29}, {"UGR_NAC", QStringLiteral("Název uživ. skup."), 177}}),
+      data_(data), rights_(rights)
 {
     setWindowTitle(QStringLiteral("Přehled skupin uživatelů"));
     setFixedSize(243, 136);
-    panel().addCommand(QStringLiteral("F10 Práva"), Qt::Key_F10, [this] { showRights(); });
-    panel().addShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete), [this] { deleteGroup(); });
-    grid().setColumnWidth(0, 29);
-    grid().setColumnWidth(1, 177);
+    layOut({{QStringLiteral("F10 Práva"), Qt::Key_F10, [this] { showRights(); }}},
+           {.margin = 4, .commandsAtRight = true, .navigator = RecordNavigator::Buttons::PriorNext});
+    addKey(QKeySequence(Qt::CTRL | Qt::Key_Delete), [this] { deleteGroup(); });
+    browser().showTableRecord();
 }
 
 void TPrehledSkupUziv::showRights()
 {
-    if (!followGrid())
+    if (browser().isEmpty())
         return;
-    const std::string group = withoutTrailingBlanks(table_.asString("UGR_KOD"));
-    TPrehledPravUzi window(this, data_, rights_, group, group);
+    browser().standOnCurrent();
+    const std::string group = withoutTrailingBlanks(data_.UzivSkup.asString("UGR_KOD"));
+    TPrehledPravUzi window(this, data_, rights_, RightsHolder::Group, group, group);
     placeAt(window, *this, -40, 50);
     window.exec();
-    grid().setFocus();
+    browser().setFocus();
 }
 
 void TPrehledSkupUziv::deleteGroup()
 {
-    if (!rights_.HasRight(kManageUsersTask) || !confirmDelete())
+    if (!rights_.HasRight(kManageUsersTask) || !confirmDeleteCurrentRow(*this, browser()))
         return;
+    browser().standOnCurrent();
     try {
         tarvela::deleteGroup(data_);
     } catch (const Error& error) {
         data_.ui().showMessage(error.what());
     }
-    refreshRows();
+    browser().refresh();
 }
 
 } // namespace tarvela

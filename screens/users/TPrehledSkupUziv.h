@@ -5,13 +5,14 @@
 // open.
 #pragma once
 
-#include "gui/CodeListWindow.h"
+#include "gui/ListWindow.h"
 
 namespace tarvela {
 
+class TData;
 class UserRights;
 
-class TPrehledSkupUziv : public CodeListWindow {
+class TPrehledSkupUziv : public ListWindow {
     Q_OBJECT
 public:
     TPrehledSkupUziv(QWidget* owner, TData& data, UserRights& rights);
@@ -20,6 +21,7 @@ public:
     void deleteGroup();
 
 private:
+    TData& data_;
     UserRights& rights_;
 };
 

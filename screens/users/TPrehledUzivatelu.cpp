@@ -1,11 +1,13 @@
 #include "screens/users/TPrehledUzivatelu.h"
 
 #include <QPushButton>
-#include <QTableView>
 
 #include "data/company/TData.h"
 #include "data/rights/TaskRights.h"
 #include "data/rights/UserRights.h"
+#include "gui/CommandButton.h"
+#include "gui/RowEditing.h"
+#include "gui/TableBrowser.h"
 #include "gui/WindowPlacement.h"
 #include "platform/Text.h"
 #include "screens/users/TPrehledPravUzi.h"
@@ -14,27 +16,24 @@
 namespace tarvela {
 
 TPrehledUzivatelu::TPrehledUzivatelu(QWidget* owner, TData& data, UserRights& rights)
-    : CodeListWindow(owner, data, data.Uzivatele,
-                     {{"USR_KOD", QStringLiteral("Kód")},
-                      {"USR_GRP", QStringLiteral("Skup.")},
-                      {"USR_NAC", QStringLiteral("Příjmení, jméno,tit.")},
-                      {"USR_LNA", QStringLiteral("Přihl.jméno")},
-                      {"USR_INI", QStringLiteral("Inic.")}},
-                     {GridStep::First, GridStep::Previous, GridStep::Next, GridStep::Last}),
-      rights_(rights)
+    : ListWindow(owner, data.ui(), data.Uzivatele,
+                 {{"USR_KOD", QStringLiteral("Kód"), 32},
+                  {"USR_GRP", QStringLiteral("Skup."), 36},
+                  {"USR_NAC", QStringLiteral("Příjmení, jméno,tit."), 183},
+                  {"USR_LNA", QStringLiteral("Přihl.jméno")},
+                  {"USR_INI", QStringLiteral("Inic."), 64}}),
+      data_(data), rights_(rights)
 {
     setWindowTitle(QStringLiteral("Přehled uživatelů"));
     setFixedSize(371, 190);
-    panel().addCommand(QStringLiteral("F10 Práva"), Qt::Key_F10, [this] { showRights(); });
-    QPushButton* change = panel().addCommand(QStringLiteral("F4 Oprava"), Qt::Key_F4, [this] { changeUser(); });
-    QPushButton* add = panel().addCommand(QStringLiteral("F2 Nový"), Qt::Key_F2, [this] { newUser(); });
+    layOut({{QStringLiteral("F10 Práva"), Qt::Key_F10, [this] { showRights(); }},
+            {QStringLiteral("F4 Oprava"), Qt::Key_F4, [this] { changeUser(); }},
+            {QStringLiteral("F2 Nový"), Qt::Key_F2, [this] { newUser(); }}},
+           {.margin = 4, .commandsAtRight = true});
     const bool manages = rights_.HasRight(kManageUsersTask);
-    change->setEnabled(manages);
-    add->setEnabled(manages);
-    grid().setColumnWidth(0, 32);
-    grid().setColumnWidth(1, 36);
-    grid().setColumnWidth(2, 183);
-    grid().setColumnWidth(3, 64);
+    for (const QString& caption : {QStringLiteral("F4 Oprava"), QStringLiteral("F2 Nový")})
+        buttonOf(*this, caption)->setEnabled(manages);
+    browser().showTableRecord();
 }
 
 bool TPrehledUzivatelu::runForm(bool isNew)
@@ -47,25 +46,35 @@ bool TPrehledUzivatelu::runForm(bool isNew)
 
 void TPrehledUzivatelu::newUser()
 {
-    if (rights_.HasRight(kManageUsersTask))
-        editInForm(true, [this] { return runForm(true); });
+    if (!rights_.HasRight(kManageUsersTask))
+        return;
+    if (appendFromForm(data_.Uzivatele, data_.ui(), [] {}, [this] { return runForm(true); }))
+        browser().showTableRecord();
+    else
+        browser().refresh();
+    browser().setFocus();
 }
 
 void TPrehledUzivatelu::changeUser()
 {
-    if (rights_.HasRight(kManageUsersTask))
-        editInForm(false, [this] { return runForm(false); });
+    if (!rights_.HasRight(kManageUsersTask))
+        return;
+    changeCurrentRow(browser(), data_.Uzivatele, data_.ui(), [] {}, [this] { return runForm(false); });
+    browser().refresh();
+    browser().setFocus();
 }
 
 void TPrehledUzivatelu::showRights()
 {
-    if (!followGrid())
+    if (browser().isEmpty())
         return;
-    TPrehledPravUzi window(this, data_, rights_, withoutTrailingBlanks(table_.asString("USR_KOD")),
-                           withoutTrailingBlanks(table_.asString("USR_GRP")));
+    browser().standOnCurrent();
+    TPrehledPravUzi window(this, data_, rights_, RightsHolder::User,
+                           withoutTrailingBlanks(data_.Uzivatele.asString("USR_KOD")),
+                           withoutTrailingBlanks(data_.Uzivatele.asString("USR_GRP")));
     placeAt(window, *this, -40, 50);
     window.exec();
-    grid().setFocus();
+    browser().setFocus();
 }
 
 } // namespace tarvela

@@ -3,13 +3,14 @@
 // rights of the current user. Uzivatele must be open.
 #pragma once
 
-#include "gui/CodeListWindow.h"
+#include "gui/ListWindow.h"
 
 namespace tarvela {
 
+class TData;
 class UserRights;
 
-class TPrehledUzivatelu : public CodeListWindow {
+class TPrehledUzivatelu : public ListWindow {
     Q_OBJECT
 public:
     TPrehledUzivatelu(QWidget* owner, TData& data, UserRights& rights);
@@ -21,6 +22,7 @@ public:
 private:
     bool runForm(bool isNew);
 
+    TData& data_;
     UserRights& rights_;
 };
 

@@ -9,8 +9,10 @@
 #include "SettlementFixture.h"
 #include "commission/CommissionItemRows.h"
 #include "commission/DocumentCommission.h"
+#include "commission/DokladObsahFak.h"
 #include "data/documents/SplitRow.h"
 #include "data/table/ScopedTableOpen.h"
+#include "report/RegionalSettings.h"
 
 namespace tarvela {
 namespace {
@@ -157,6 +159,30 @@ TEST_F(CommissionItemsView, NewSplitRowsChangeBothSalesmenReports)
     }
     EXPECT_NEAR(commissionOf("S1"), 60, 0.005) << "kind 001 keeps the group rate; the typed 9 % is not stored";
     EXPECT_NEAR(commissionOf("S2"), 40, 0.005);
+}
+
+TEST(CommissionItemTexts, QuantitiesAndRatesTakeTheRegionalSeparator)
+{
+    MemTable items = makeDokladObsahFak();
+    items.open();
+    items.append();
+    items.setString("DOK_KAV", "K1");
+    items.setFloat("DOK_KUS", 2.5);
+    items.setFloat("DOK_DAN", 21);
+    items.setFloat("DOK_PCC", 1234.5);
+    items.post();
+    const auto cellOf = [&items](const char* field) {
+        const auto& columns = commissionItemColumns();
+        const auto at = std::find_if(columns.begin(), columns.end(), [&](const auto& c) { return c.field == field; });
+        return commissionItemTexts(items).front()[std::size_t(at - columns.begin())];
+    };
+    setDecimalSeparator(',');
+    EXPECT_EQ(cellOf("DOK_KUS"), "2,5");
+    EXPECT_EQ(cellOf("DOK_DAN"), "21");
+    EXPECT_EQ(cellOf("DOK_PCC"), "1\u00A0234,50");
+    setDecimalSeparator('.');
+    EXPECT_EQ(cellOf("DOK_KUS"), "2.5");
+    setDecimalSeparator(decimalSeparatorFromEnvironment());
 }
 
 } // namespace

@@ -94,12 +94,22 @@ TEST_F(ListReports, TurnoverSharesSplitDocumentsAndSubtractsCreditNotes)
     EXPECT_EQ(session().sestavy.Sestavy.orientation(), Orientation::Portrait);
 }
 
+TEST_F(ListReports, TurnoverOfDocumentsWithoutSalesmanHasAnEmptyCode)
+{
+    document("Faktury", "F5", "", day(5, 3), day(5, 4), "Bez obchodníka");
+    c.addJournalLine("F5", "K1", "004", -1, -100, -70, 0);
+    session().sestavy.SestProdejce(march());
+    const std::vector<std::string> lines = exportLines("PrehledDleObchodniku.txt");
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[1], ",\"100\",\"70\",\"0\",\"0\",\"100\",\"0\",\"0\",\"0\",\r");
+}
+
 TEST_F(ListReports, OverviewTakesTheBasisDateAndFiltersWhilePrinting)
 {
     session().sestavy.SesPrehFak(march(DateBasis::DueDate));
     const std::vector<std::string> lines = exportLines("PrehledFaktur.txt");
     ASSERT_EQ(lines.size(), 4u);  // F1, F3 (due in March), D1; F2 is due in April
-    EXPECT_TRUE(lines[1].starts_with("\"15/02/2026\",\"F3\""));
+    EXPECT_TRUE(lines[1].starts_with("\"15/02/2026\",\"F3\",,\"CF3\","));  // no proforma: empty
     EXPECT_NE(lines[3].find("\"D1\""), std::string::npos);
     EXPECT_NE(lines[3].find("\"-250\""), std::string::npos);
 
@@ -145,7 +155,9 @@ TEST_F(ListReports, RebateSplitsLinesAndMarksRowsWithoutCost)
     ASSERT_EQ(lines.size(), 5u);  // S1: CF1, CF2, CF9; S2: CF1
     EXPECT_EQ(lines[1], "\"S1\",\"CF1\",\"360\",\"600\",\"66.6666666666667\",\"Žďár nad Sázavou – Šumava\",\"60\","
                         "\"10\",\"50\",\r");
-    EXPECT_EQ(lines[3], "\"S1\",\"CF9\",\"0\",\"0\",\"999999\",\"Jen sleva\",\"50\",\"0\",\"999999\",\r");
+    // A field no line added to is empty; calculated fields read it as 0.
+    EXPECT_EQ(lines[2], "\"S1\",\"CF2\",\"1000\",\"1863\",\"86.3\",\"Přehled \"\"U mostu\"\"\",,\"0\",\"86.3\",\r");
+    EXPECT_EQ(lines[3], "\"S1\",\"CF9\",,,\"999999\",\"Jen sleva\",\"50\",\"0\",\"999999\",\r");
     EXPECT_TRUE(lines[4].starts_with("\"S2\",\"CF1\",\"240\",\"400\",\"66.6")) << lines[4];
     const std::vector<std::string> printed = session().lines();
     ASSERT_GE(printed.size(), 3u);

@@ -11,7 +11,7 @@
 
 #include "controls/TComboBoxOrvo.h"
 #include "data/table/ScopedTableOpen.h"
-#include "gui/GridPanel.h"
+#include "gui/CommandButton.h"
 #include "platform/FileNames.h"
 #include "report/render_qt/InstalledPrinters.h"
 #include "screens/settings/TSystemNastaveni.h"

@@ -1,3 +1,5 @@
+#include <QCoreApplication>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QTest>
 #include <filesystem>
@@ -7,6 +9,7 @@
 
 #include "ShellProgramCopy.h"
 #include "app/InstanceBlock.h"
+#include "app/SingleInstance.h"
 #include "app/Login.h"
 #include "platform/UserEnvironment.h"
 #include "support/CompanyFixture.h"
@@ -77,7 +80,40 @@ TEST(ShellSingleInstance, BlockCutsParametersToItsSlots)
     EXPECT_FALSE(block->existed());
     block->writeParameters({"a", std::string(301, 'y'), ""});
     EXPECT_EQ(block->readParameters(), (std::vector<std::string>{"a", std::string(300, 'y'), ""}));
+    // UTF-8: never half a letter, and no more than the slot's 300 bytes.
+    std::string letters;
+    for (int i = 0; i < 400; ++i)
+        letters += "ř";
+    block->writeParameters({std::string(299, 'y') + "řx", letters});
+    EXPECT_EQ(block->readParameters(), (std::vector<std::string>{std::string(299, 'y'), letters.substr(0, 300)}));
     EXPECT_TRUE(InstanceBlock::openOrCreate(name)->existed());
     block->removeName();
     EXPECT_EQ(InstanceBlock::openExisting(name), nullptr);
+}
+
+TEST(ShellSingleInstance, FirstCopyIgnoresAConnectionWithoutTheHandOverMessage)
+{
+    const QString name = QString("tarvela-guard-test-%1").arg(::getpid());
+    SingleInstance guard(name);
+    int handOvers = 0;
+    guard.OnInstanceStarted = [&handOvers](const QStringList&) { ++handOvers; };
+    ASSERT_FALSE(guard.start({}));
+    ASSERT_TRUE(guard.isFirstCopy());
+    const QString server =
+        SingleInstance::serverName(name, static_cast<std::uint32_t>(QCoreApplication::applicationPid()));
+    const auto send = [&server](const QByteArray& message) {
+        QLocalSocket socket;
+        socket.connectToServer(server);
+        ASSERT_TRUE(socket.waitForConnected(5000));
+        socket.write(message);
+        ASSERT_TRUE(socket.waitForBytesWritten(5000));
+        QTest::qWait(100);
+        socket.disconnectFromServer();
+    };
+    send("GET / HTTP/1.0\r\n");
+    send("13");
+    QTest::qWait(100);
+    EXPECT_EQ(handOvers, 0);
+    send("1324\n");
+    EXPECT_TRUE(QTest::qWaitFor([&handOvers] { return handOvers == 1; }, 5000));
 }

@@ -183,6 +183,25 @@ TEST_F(SplitList, AddChangeAndDeleteASecondSalesmansRow)
     expectSoundIndex();
 }
 
+TEST_F(SplitList, AnotherKindKeepsItsRateAndSharesShowTwoDecimals)
+{
+    std::optional<SplitRowValues> opened;
+    {
+        auto watcher = rowDialog({"S22", 100.0 / 3, 40, "003", 7}, opened);
+        press(Qt::Key_F2);
+    }
+    const auto now = stored();
+    ASSERT_EQ(now.size(), 1u) << (company.ui.messages.empty() ? "" : company.ui.messages.back());
+    EXPECT_EQ(now[0].kind, "003");
+    EXPECT_DOUBLE_EQ(now[0].rate, 7) << "only kind 001 clears the rate";
+    const auto shown = [this](int column) {
+        return list->browser().model().data(list->browser().model().index(0, column), Qt::DisplayRole).toString();
+    };
+    EXPECT_EQ(shown(1), "33,33");
+    EXPECT_EQ(shown(2), "40,00");
+    EXPECT_EQ(shown(4), "7,00");
+}
+
 TEST_F(SplitList, AShareThatDoesNotFitIsRefusedAndNothingIsWritten)
 {
     std::optional<SplitRowValues> opened;

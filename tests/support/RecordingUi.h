@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,7 +31,15 @@ public:
         answers.pop_front();
         return answer;
     }
-    void processEvents() override { ++processEventsCalls; }
+    // Runs where the program lets window messages through, as a window
+    // that repaints or rereads its rows then would.
+    std::function<void()> onProcessEvents;
+    void processEvents() override
+    {
+        ++processEventsCalls;
+        if (onProcessEvents)
+            onProcessEvents();
+    }
     void setBusy(bool) override {}
     void showProgress(const std::string& caption) override
     {

@@ -4,6 +4,7 @@
 // Czech names in collation order.
 #include <gtest/gtest.h>
 
+#include "data/company/ProductName.h"
 #include "data/company/SorValidNew.h"
 #include "data/company/TData.h"
 #include "data/documents/DocumentSearch.h"
@@ -110,6 +111,22 @@ TEST_F(ProductLookup, SearchesByNameCardAndPriceFindTheNearestInTheirOrder)
     EXPECT_EQ(found(ProductSearch::Price, "150.40"), "100040");
     EXPECT_EQ(found(ProductSearch::Price, "1000"), "");
     EXPECT_EQ(data.Sortiment.activeTag(), "PC1");
+}
+
+TEST_F(ProductLookup, CardNameIsFoundInAnyOrderAndTheRangeStaysWhereItWas)
+{
+    TData& data = company.data();
+    ScopedTableOpen range(data, data.Sortiment, "KAV");
+    seekNearest(data.Sortiment, productSearchKey(ProductSearch::Name, "z"));
+    const std::uint32_t zasuvka = data.Sortiment.recordNumber();
+    EXPECT_EQ(productName(data.Sortiment, "100020"), "čerpadlo");
+    EXPECT_EQ(productName(data.Sortiment, "100099"), "");
+    EXPECT_EQ(data.Sortiment.activeTag(), "NAC");
+    EXPECT_EQ(data.Sortiment.recordNumber(), zasuvka);
+    data.Sortiment.next();
+    ASSERT_TRUE(data.Sortiment.eof());
+    EXPECT_EQ(productName(data.Sortiment, "100010 "), "Dlaždice");
+    EXPECT_TRUE(data.Sortiment.eof()) << "past the end stays past the end";
 }
 
 } // namespace

@@ -74,7 +74,37 @@ void expectSoundIndex(ReindexCompany& company, const std::string& member)
         EXPECT_TRUE(report.isSound()) << member << " " << report.name;
 }
 
+// The change counter of an index file: 4 bytes at offset 8, last byte lowest.
+std::uint32_t counterOf(const std::string& indexPath)
+{
+    const std::string bytes = readWholeFile(indexPath).substr(8, 4);
+    std::uint32_t counter = 0;
+    for (const char byte : bytes)
+        counter = counter << 8 | static_cast<unsigned char>(byte);
+    return counter;
+}
+
 } // namespace
+
+TEST(Reindex, RebuiltIndexFileCountsOnAboveTheOldOne)
+{
+    ReindexCompany company;
+    company.writeTable("Denik", {{{"DEN_DOK", std::string("F1")}}});
+    TData& data = company.data();
+    ASSERT_TRUE(data.Index());
+    const std::string journal = company.indexPath("Denik");
+    const std::uint32_t fresh = counterOf(journal);
+    ASSERT_TRUE(data.Index());
+    EXPECT_GT(counterOf(journal), fresh) << "a second rebuild of the same rows";
+
+    // A file that another program has counted far up, with a carry to come.
+    std::string bytes = readWholeFile(journal);
+    bytes.replace(8, 4, std::string("\x12\x34\xFF\xFF", 4));
+    writeWholeFile(journal, bytes);
+    ASSERT_TRUE(data.Index());
+    EXPECT_GT(counterOf(journal), 0x1234FFFFu);
+    expectSoundIndex(company, "Denik");
+}
 
 TEST(Reindex, RebuildsEveryIndexFileAndLeavesClosedTablesClosed)
 {

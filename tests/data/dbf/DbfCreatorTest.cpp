@@ -49,7 +49,7 @@ TEST(DbfCreator, WritesTheHeaderAndRecordsByteForByte)
     const std::size_t recordLength = 1 + 12 + 9 + 6 + 8 + 1;
     ASSERT_EQ(bytes.size(), headerLength + 2 * recordLength + 1);
     EXPECT_EQ(static_cast<unsigned char>(bytes[0]), 0x03);
-    EXPECT_EQ(bytes.substr(1, 3), std::string("\x6B\x0C\x1F", 3));
+    EXPECT_EQ(bytes.substr(1, 3), std::string("\x07\x0C\x1F", 3));  // year modulo 100
     EXPECT_EQ(static_cast<unsigned char>(bytes[4]), 2);
     EXPECT_EQ(static_cast<unsigned char>(bytes[8]) + 256 * static_cast<unsigned char>(bytes[9]), headerLength);
     EXPECT_EQ(static_cast<unsigned char>(bytes[10]), recordLength);

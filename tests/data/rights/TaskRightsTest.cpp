@@ -53,14 +53,19 @@ TEST_F(Rights, WindowShowsWhatHasRightAnswersForUserAndGroup)
     TData& data = company.data();
     UserRights admin(data, CurrentUser {"Správce", "001", "ADM"});
     UserRights member(data, CurrentUser {"Člen", "007", "OBC"});
-    TaskRights user(data, admin, "007", "OBC");
-    TaskRights group(data, admin, "OBC", "OBC");
+    TaskRights user(data, admin, RightsHolder::User, "007", "OBC");
+    TaskRights group(data, admin, RightsHolder::Group, "OBC", "OBC");
     EXPECT_FALSE(user.isGroupMode());
     EXPECT_TRUE(group.isGroupMode());
     EXPECT_EQ(shown(user), (std::map<std::string, std::string>{
                                {"001", "Uživatel/Ne"}, {"002", "Skupina/Ano"}, {"003", "Skupina/Ne"},
                                {"004", "Skupina/Ne"}}));
     EXPECT_EQ(shown(group)["001"], "Skupina/Ano");
+    // A user whose code is his group's code is still shown as a user.
+    TaskRights sameCode(data, admin, RightsHolder::User, "OBC", "OBC");
+    EXPECT_FALSE(sameCode.isGroupMode());
+    EXPECT_EQ(shown(sameCode)["001"], "Uživatel/Ano");
+    EXPECT_EQ(shown(sameCode)["003"], "Skupina/Ne");
     for (const TaskRight& row : user.rows())
         EXPECT_EQ(member.HasRight(row.KodUlohy), row.Stav == "Ano") << row.KodUlohy;
     EXPECT_EQ(user.rows().front().NazevUlohy, "Úloha 001");
@@ -71,7 +76,7 @@ TEST_F(Rights, ChangeWritesOwnRowAndDeriveRemovesIt)
     TData& data = company.data();
     UserRights admin(data, CurrentUser {"Správce", "001", "ADM"});
     UserRights member(data, CurrentUser {"Člen", "007", "OBC"});
-    TaskRights user(data, admin, "007", "OBC");
+    TaskRights user(data, admin, RightsHolder::User, "007", "OBC");
     ASSERT_TRUE(user.change("002"));
     EXPECT_EQ(shown(user)["002"], "Uživatel/Ne");
     EXPECT_FALSE(member.HasRight("002"));
@@ -87,18 +92,36 @@ TEST_F(Rights, ChangeWritesOwnRowAndDeriveRemovesIt)
     } catch (const Error& error) {
         EXPECT_STREQ(error.what(), "Nelze měnit odvozená práva");
     }
-    TaskRights group(data, admin, "OBC", "OBC");
+    TaskRights group(data, admin, RightsHolder::Group, "OBC", "OBC");
     EXPECT_FALSE(group.deriveFromGroup("002"));
     ASSERT_TRUE(group.change("004"));
     EXPECT_EQ(shown(user)["004"], "Skupina/Ano");
     EXPECT_TRUE(company.ui.messages.empty());
 }
 
+TEST_F(Rights, RowsReadWhileALockIsAwaitedDoNotMoveTheWrite)
+{
+    TData& data = company.data();
+    UserRights admin(data, CurrentUser {"Správce", "001", "ADM"});
+    TaskRights user(data, admin, RightsHolder::User, "007", "OBC");
+    // The rights window rereads its rows when it becomes active again.
+    company.ui.onProcessEvents = [&user] { user.rows(); };
+    ASSERT_TRUE(user.deriveFromGroup("001"));
+    EXPECT_FALSE(rightStatus(data, "001", "007").has_value());
+    EXPECT_EQ(rightStatus(data, "001", "OBC"), 1) << "the group's row stays";
+    ASSERT_TRUE(user.change("002"));
+    ASSERT_TRUE(user.change("002"));
+    EXPECT_EQ(rightStatus(data, "002", "007"), 1);
+    EXPECT_EQ(rightStatus(data, "002", "OBC"), 1);
+    EXPECT_EQ(rightStatus(data, "004", "008"), 1);
+    company.ui.onProcessEvents = nullptr;
+}
+
 TEST_F(Rights, WithoutRight003NothingChanges)
 {
     TData& data = company.data();
     UserRights member(data, CurrentUser {"Člen", "007", "OBC"});
-    TaskRights himself(data, member, "007", "OBC");
+    TaskRights himself(data, member, RightsHolder::User, "007", "OBC");
     const auto before = shown(himself);
     EXPECT_FALSE(himself.mayChange());
     EXPECT_FALSE(himself.change("003"));
