@@ -55,8 +55,10 @@ std::string describeRoundTrips(const RoundTripCounts& counts)
     return text;
 }
 
-void reportRoundTripsAtExitWhenAsked()
+void applyRoundTripEnvironment()
 {
+    if (const char* delay = std::getenv("TARVELA_ROUND_TRIP_DELAY"); delay && *delay)
+        simulateRoundTripDelay(std::chrono::microseconds(std::strtol(delay, nullptr, 10)));
     const char* asked = std::getenv("TARVELA_ROUND_TRIPS");
     if (!asked || !*asked)
         return;

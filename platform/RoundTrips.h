@@ -35,7 +35,8 @@ void simulateRoundTripDelay(std::chrono::microseconds delay);
 std::string describeRoundTrips(const RoundTripCounts& counts);
 
 // For the command-line tools: with TARVELA_ROUND_TRIPS set in the
-// environment, the counts of the whole run go to standard error at exit.
-void reportRoundTripsAtExitWhenAsked();
+// environment, the counts of the whole run go to standard error at exit;
+// TARVELA_ROUND_TRIP_DELAY (microseconds) simulates a server that far away.
+void applyRoundTripEnvironment();
 
 } // namespace tarvela

@@ -28,7 +28,7 @@ int toolMain(int argc, char** argv, const ToolDescription& tool,
         std::cout << tool.name << ' ' << TARVELA_VERSION << '\n';
         return 0;
     }
-    reportRoundTripsAtExitWhenAsked();
+    applyRoundTripEnvironment();
     try {
         return body(std::move(arguments));
     } catch (const UsageError& error) {
