@@ -11,18 +11,31 @@
 // tarvela-demo --scale TARVELA_BENCH_SCALE, default 100); the runs are those
 // of the year 2007 and salesman 001. The reindexing rebuilds the company's
 // index files, so it runs last and only with --reindex.
+//
+// With --writer SECONDS a second process plays a writer on another computer
+// while the runs are repeated for that long: it takes the index byte of the
+// invoices' index file again and again, as a writer does before every
+// change, and the longest it found the byte held by the runs is printed.
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <functional>
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
 #include "BenchCompany.h"
+#include "data/cdx/IndexLock.h"
 #include "commission/TDataSestavy.h"
+#include "data/catalogue/TableCatalogue.h"
 #include "data/verify/CompanyCheck.h"
 #include "platform/RoundTrips.h"
 
@@ -78,40 +91,104 @@ void measure(const std::string& name, const std::function<void()>& run)
     std::fflush(stdout);
 }
 
+void runAll(Company& company, bool reindex)
+{
+    TDataSestavy& sestavy = company.sestavy;
+    measure("settlement of one salesman-year", [&] { sestavy.SesProvObch("001", kYear.from, kYear.to); });
+    measure("commission by groups, one salesman-year", [&] { sestavy.SesProvSku("001", kYear.from, kYear.to); });
+    measure("summary of all salesmen, one year", [&] { sestavy.SesProvCel(kYear.from, kYear.to); });
+    measure("disallowed commission of one salesman", [&] { sestavy.SesNepProvObch("001"); });
+    measure("settlement at card rates, one salesman-year",
+            [&] { sestavy.SesProvObchKar("001", kYear.from, kYear.to); });
+    measure("customer rebate, one year", [&] { sestavy.SestObratuOdberatelu(yearRequest()); });
+    measure("invoice overview, one year", [&] { sestavy.SesPrehFak(yearRequest()); });
+    measure("sales by salesman, one year", [&] { sestavy.SestProdejce(yearRequest()); });
+    measure("check of the company (tarvela-dbf verify)", [&] { checkCompany(company.data); });
+    if (reindex)
+        measure("reindexing of the company", [&] { company.data.Index(); });
+}
+
+// The writer's side: until told to stop, take the index byte, let it go, and
+// wait a millisecond; a refused try is tried again at once. Sends back the
+// longest time from a first refusal to the lock, in microseconds.
+[[noreturn]] void playWriter(const std::string& indexPath, int stop, int result)
+{
+    simulateRoundTripDelay(std::chrono::microseconds(0));
+    SharedFile index;
+    if (index.open(indexPath, ShareMode::Shared) != OpenStatus::Opened)
+        _exit(1);
+    const std::uint64_t offset = cdx::indexLockOffset(LockProtocol::Clipper);
+    std::int64_t longest = 0;
+    char stopSignal;
+    while (read(stop, &stopSignal, 1) != 1) {
+        const auto start = Clock::now();
+        while (!index.tryLock(offset, 1))
+            ;
+        index.unlock(offset, 1);
+        longest = std::max<std::int64_t>(
+            longest, std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start).count());
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    if (write(result, &longest, sizeof longest) != sizeof longest)
+        _exit(1);
+    _exit(0);
+}
+
+void runWithWriter(Company& company, const std::string& indexPath, double seconds)
+{
+    int stop[2], result[2];
+    if (pipe(stop) != 0 || pipe(result) != 0)
+        throw std::runtime_error("no pipe");
+    fcntl(stop[0], F_SETFL, O_NONBLOCK);
+    const pid_t writer = fork();
+    if (writer == 0)
+        playWriter(indexPath, stop[0], result[1]);
+    const auto start = Clock::now();
+    int rounds = 0;
+    while (std::chrono::duration<double>(Clock::now() - start).count() < seconds) {
+        runAll(company, false);
+        ++rounds;
+    }
+    if (write(stop[1], "x", 1) != 1)
+        throw std::runtime_error("the writer cannot be stopped");
+    std::int64_t longest = -1;
+    if (read(result[0], &longest, sizeof longest) != sizeof longest)
+        longest = -1;
+    waitpid(writer, nullptr, 0);
+    std::printf("\n%d rounds of every run in %.0f s; the writer's longest wait for the index byte of %s: %.2f ms\n",
+                rounds, std::chrono::duration<double>(Clock::now() - start).count(), indexPath.c_str(),
+                double(longest) / 1000);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     bool reindex = false;
+    double writerSeconds = 0;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--simulate") == 0 && i + 1 < argc)
             simulateRoundTripDelay(std::chrono::microseconds(std::atoi(argv[++i])));
         else if (std::strcmp(argv[i], "--reindex") == 0)
             reindex = true;
+        else if (std::strcmp(argv[i], "--writer") == 0 && i + 1 < argc)
+            writerSeconds = std::atof(argv[++i]);
         else {
-            std::cerr << "usage: network_share_bench [--simulate MICROSECONDS] [--reindex]\n";
+            std::cerr << "usage: network_share_bench [--simulate MICROSECONDS] [--reindex] [--writer SECONDS]\n";
             return 2;
         }
     }
     setenv("TARVELA_UNMAPPED", "1", 1);
     try {
         Company company(fs::absolute(bench::companyFolder()).string() + "/");
-        TDataSestavy& sestavy = company.sestavy;
         std::printf("| %-44s | %9s | %9s | %9s | %8s | %10s | %10s | %10s |\n", "run", "trips", "locks", "reads", "MB read",
                     "own time", "at 0.2 ms", "at 1 ms");
         std::printf("|%s|---:|---:|---:|---:|---:|---:|---:|\n", std::string(46, '-').c_str());
-        measure("settlement of one salesman-year", [&] { sestavy.SesProvObch("001", kYear.from, kYear.to); });
-        measure("commission by groups, one salesman-year", [&] { sestavy.SesProvSku("001", kYear.from, kYear.to); });
-        measure("summary of all salesmen, one year", [&] { sestavy.SesProvCel(kYear.from, kYear.to); });
-        measure("disallowed commission of one salesman", [&] { sestavy.SesNepProvObch("001"); });
-        measure("settlement at card rates, one salesman-year",
-                [&] { sestavy.SesProvObchKar("001", kYear.from, kYear.to); });
-        measure("customer rebate, one year", [&] { sestavy.SestObratuOdberatelu(yearRequest()); });
-        measure("invoice overview, one year", [&] { sestavy.SesPrehFak(yearRequest()); });
-        measure("sales by salesman, one year", [&] { sestavy.SestProdejce(yearRequest()); });
-        measure("check of the company (tarvela-dbf verify)", [&] { checkCompany(company.data); });
-        if (reindex)
-            measure("reindexing of the company", [&] { company.data.Index(); });
+        if (writerSeconds > 0)
+            runWithWriter(company, company.data.Faktury.directory() + indexFileOf("Faktury", "0001"),
+                          writerSeconds);
+        else
+            runAll(company, reindex);
     } catch (const std::exception& error) {
         std::cerr << error.what() << '\n';
         return 1;
