@@ -11,6 +11,7 @@ namespace tarvela {
 TEditOrvo::TEditOrvo(QWidget* parent)
     : TVEdit(parent), button_(new LookupButton(*this))
 {
+    keyRules().enterIsDialogKey = true;
     connect(button_, &QToolButton::clicked, this, [this] {
         if (OnClickButton)
             OnClickButton(*this);

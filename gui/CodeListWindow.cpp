@@ -1,9 +1,9 @@
 #include "gui/CodeListWindow.h"
 
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QTableView>
 
+#include "controls/MessageBoxes.h"
 #include "data/company/TData.h"
 #include "data/table/LockRecordWithRetry.h"
 #include "platform/Error.h"
@@ -94,8 +94,8 @@ bool CodeListWindow::confirmDelete()
 {
     if (!grid_->hasFocus() || !followGrid())
         return false;
-    const auto answer = QMessageBox::question(this, windowTitle(), QStringLiteral("Delete record?"),
-                                              QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
+    const auto answer = askQuestion(this, windowTitle(), QStringLiteral("Delete record?"),
+                                    QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
     return answer == QMessageBox::Ok;
 }
 

@@ -2,10 +2,9 @@
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QScreen>
 
+#include "controls/MessageBoxes.h"
 #include "gui/CancellableProgressWindow.h"
 #include "gui/TProgresWin.h"
 #include "gui/TProSesWin.h"
@@ -41,19 +40,15 @@ QtUi::~QtUi()
 
 void QtUi::showMessage(const std::string& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), QString::fromStdString(text),
-                    QMessageBox::Ok, owner_);
-    box.exec();
+    showMessageBox(messageOwner(owner_), QMessageBox::NoIcon, QApplication::applicationDisplayName(),
+                   QString::fromStdString(text));
 }
 
 bool QtUi::askYesNo(const std::string& text)
 {
-    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), QString::fromStdString(text),
-                    QMessageBox::NoButton, owner_);
-    QPushButton* yes = box.addButton(QStringLiteral("Ano"), QMessageBox::YesRole);
-    box.addButton(QStringLiteral("Ne"), QMessageBox::NoRole);
-    box.exec();
-    return box.clickedButton() == yes;
+    return askQuestion(messageOwner(owner_), QApplication::applicationDisplayName(), QString::fromStdString(text),
+                       QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        == QMessageBox::Yes;
 }
 
 void QtUi::processEvents()

@@ -1,11 +1,11 @@
 #include "screens/users/TPrehledPravUzi.h"
 
 #include <QEvent>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QTableView>
 
+#include "controls/MessageBoxes.h"
 #include "data/company/TData.h"
 #include "gui/GridPanel.h"
 #include "platform/Error.h"
@@ -102,10 +102,10 @@ void TPrehledPravUzi::deriveFromGroup()
     const std::string task = currentTask();
     if (task.empty() || rights_.isGroupMode() || !rights_.mayChange())
         return;
-    QMessageBox question(QMessageBox::Question, windowTitle(), QStringLiteral("Odvodit právo od uživ. skupiny ?"),
-                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
-    question.move(pos() + QPoint(10, 50));
-    if (question.exec() != QMessageBox::Yes) {
+    const auto answer = askQuestion(this, windowTitle(), QStringLiteral("Odvodit právo od uživ. skupiny ?"),
+                                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel,
+                                    pos() + QPoint(10, 50));
+    if (answer != QMessageBox::Yes) {
         showRows(task);
         return;
     }
