@@ -8,13 +8,13 @@
 #include "data/dbf/FieldCodec.h"
 #include "data/table/DbfTable.h"
 #include "platform/Error.h"
+#include "platform/RegionalSettings.h"
 #include "platform/Text.h"
 
 namespace tarvela {
 
 namespace {
 
-constexpr const char* kThousandsSeparator = "\u00A0";
 constexpr const char* kMoneyFormat = "#,##0.00";
 
 const FieldDescriptor& descriptorOf(const DbfTable& table, const std::string& field)
@@ -28,9 +28,9 @@ const FieldDescriptor& descriptorOf(const DbfTable& table, const std::string& fi
     return *found;
 }
 
-std::string withDecimalComma(std::string text)
+std::string withDecimalSeparator(std::string text)
 {
-    std::ranges::replace(text, '.', ',');
+    std::ranges::replace(text, '.', decimalSeparator());
     return text;
 }
 
@@ -52,13 +52,13 @@ std::string formatMoney(double value)
     std::string grouped;
     for (std::size_t i = 0; i < whole.size(); ++i) {
         if (i > 0 && (whole.size() - i) % 3 == 0)
-            grouped += kThousandsSeparator;
+            grouped += thousandsSeparator();
         grouped += whole[i];
     }
     const long long cents = total % 100;
     const bool negative = value < 0 && total != 0;
     char decimals[8];
-    std::snprintf(decimals, sizeof decimals, ",%02lld", cents);
+    std::snprintf(decimals, sizeof decimals, "%c%02lld", decimalSeparator(), cents);
     return (negative ? "-" : "") + grouped + decimals;
 }
 
@@ -71,7 +71,7 @@ std::string displayText(const DbfTable& table, const std::string& field)
     case 'F':
         if (layoutField && layoutField->format == kMoneyFormat)
             return formatMoney(table.asFloat(field));
-        return withDecimalComma(formatPlainNumber(table.asFloat(field)));
+        return withDecimalSeparator(formatPlainNumber(table.asFloat(field)));
     case 'D': {
         const DayNumber day = table.asDate(field);
         return day == 0 ? std::string() : formatCzechDate(day);
