@@ -20,16 +20,22 @@ void showMessageBox(QWidget* over, QMessageBox::Icon icon, const QString& title,
     box.exec();
 }
 
+void focusKeepingAnswer(QMessageBox& box, QAbstractButton* keeping)
+{
+    auto* button = qobject_cast<QPushButton*>(keeping);
+    if (button == nullptr)
+        return;
+    box.setDefaultButton(button);
+    box.setEscapeButton(button);
+    button->setFocus();
+}
+
 QMessageBox::StandardButton askQuestion(QWidget* over, const QString& title, const QString& text,
                                         QMessageBox::StandardButtons buttons,
                                         QMessageBox::StandardButton keeping, std::optional<QPoint> at)
 {
     QMessageBox box(QMessageBox::Question, title, text, buttons, over != nullptr ? over : messageOwner());
-    if (auto* safe = qobject_cast<QPushButton*>(box.button(keeping))) {
-        box.setDefaultButton(safe);
-        box.setEscapeButton(safe);
-        safe->setFocus();
-    }
+    focusKeepingAnswer(box, box.button(keeping));
     if (at)
         box.move(*at);
     return static_cast<QMessageBox::StandardButton>(box.exec());

@@ -16,6 +16,9 @@ QWidget* messageOwner(QWidget* preferred = nullptr);
 
 void showMessageBox(QWidget* over, QMessageBox::Icon icon, const QString& title, const QString& text);
 
+// Makes `keeping` the button focused first, the default and the Esc answer.
+void focusKeepingAnswer(QMessageBox& box, QAbstractButton* keeping);
+
 // `keeping` is the answer that changes nothing; it has the focus first and
 // is what Esc answers. `at` places the box where a screen wants it.
 QMessageBox::StandardButton askQuestion(QWidget* over, const QString& title, const QString& text,

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QScreen>
 
 #include "controls/MessageBoxes.h"
@@ -46,9 +47,12 @@ void QtUi::showMessage(const std::string& text)
 
 bool QtUi::askYesNo(const std::string& text)
 {
-    return askQuestion(messageOwner(owner_), QApplication::applicationDisplayName(), QString::fromStdString(text),
-                       QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-        == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), QString::fromStdString(text),
+                    QMessageBox::NoButton, messageOwner(owner_));
+    QPushButton* yes = box.addButton(QStringLiteral("Ano"), QMessageBox::YesRole);
+    focusKeepingAnswer(box, box.addButton(QStringLiteral("Ne"), QMessageBox::NoRole));
+    box.exec();
+    return box.clickedButton() == yes;
 }
 
 void QtUi::processEvents()
