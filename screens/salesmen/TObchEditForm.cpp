@@ -25,6 +25,8 @@ const FieldRow fieldRows[5] = {
     {"OBC_SPL", "Počet dní po které je nárok na provizi ( od DZP)", 40},
 };
 
+const char* const kCodeLengthMessage = "Kód obchodníka musí mít právě 3 znaky.";
+
 } // namespace
 
 TObchEditForm::TObchEditForm(QWidget* owner, TData& data, bool newSalesman)
@@ -46,6 +48,7 @@ TObchEditForm::TObchEditForm(QWidget* owner, TData& data, bool newSalesman)
         label->setBuddy(edits_[i]);
     }
     codeEdit().OnValid = [](TDBEditOrvo&, QString& text, bool& valid) { valid = text.trimmed().size() == 3; };
+    codeEdit().setErrorString(QString::fromUtf8(kCodeLengthMessage));
     codeEdit().setEnabled(newSalesman);
 
     auto* ok = new QPushButton(QStringLiteral("Zapiš"), this);
@@ -80,6 +83,7 @@ void TObchEditForm::write()
 {
     const QString code = codeEdit().text().trimmed();
     if (code.size() != 3) {
+        data_.ui().showMessage(kCodeLengthMessage);
         codeEdit().setFocus(Qt::OtherFocusReason);
         return;
     }

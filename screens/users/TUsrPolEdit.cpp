@@ -121,6 +121,7 @@ void TUsrPolEdit::pickGroup()
 void TUsrPolEdit::write()
 {
     if (edit(Code).text().trimmed().isEmpty()) {
+        data_.ui().showMessage("Zadejte kód uživatele.");
         edit(Code).setFocus(Qt::OtherFocusReason);
         return;
     }
