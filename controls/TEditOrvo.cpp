@@ -36,7 +36,9 @@ void TEditOrvo::keyPressEvent(QKeyEvent* event)
         emit keyRefused();
         return;
     }
-    QString mapped = mapDecimalKey(typed);
+    // In a date "," and "." separate its parts; in a number they are its
+    // decimal separator.
+    QString mapped = editType() == EditType::ttDate && (typed == "," || typed == ".") ? "." : mapDecimalKey(typed);
     if (convertDecimalSymbol() && editType() != EditType::ttInteger && mapped == ",")
         mapped = ".";
     typeKey(*event, mapped);
