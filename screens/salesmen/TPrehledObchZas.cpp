@@ -4,6 +4,7 @@
 
 #include "data/company/TData.h"
 #include "data/table/LockRecordWithRetry.h"
+#include "gui/ColumnFit.h"
 #include "gui/WindowPlacement.h"
 #include "platform/Error.h"
 #include "screens/cards/TPrehledProvKarta.h"
@@ -26,8 +27,7 @@ TPrehledObchZas::TPrehledObchZas(QWidget* owner, TData& data)
     panel().addCommand(QStringLiteral("F4 Oprava"), Qt::Key_F4, [this] { changeSalesman(); });
     panel().addCommand(QStringLiteral("F2 Nový"), Qt::Key_F2, [this] { newSalesman(); });
     panel().addShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete), [this] { deleteSalesman(); });
-    grid().setColumnWidth(0, 40);
-    grid().setColumnWidth(1, 170);
+    fitColumnWidths(grid(), {40, 170}, 1, width() - 2);
 }
 
 bool TPrehledObchZas::runForm(bool isNew)

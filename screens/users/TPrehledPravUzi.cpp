@@ -7,6 +7,7 @@
 
 #include "controls/MessageBoxes.h"
 #include "data/company/TData.h"
+#include "gui/ColumnFit.h"
 #include "gui/GridPanel.h"
 #include "platform/Error.h"
 
@@ -38,8 +39,7 @@ TPrehledPravUzi::TPrehledPravUzi(QWidget* owner, TData& data, UserRights& rights
     change->setEnabled(rights_.mayChange());
     panel_->addShortcut(Qt::Key_Delete, [this] { deriveFromGroup(); });
     showRows({});
-    grid_->setColumnWidth(0, 225);
-    grid_->setColumnWidth(1, 70);
+    fitColumnWidths(*grid_, {225, 70}, 0, width() - 2);
     grid_->setFocus();
 }
 

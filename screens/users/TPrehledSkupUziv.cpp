@@ -6,6 +6,7 @@
 #include "data/rights/TaskRights.h"
 #include "data/rights/UserAccounts.h"
 #include "data/rights/UserRights.h"
+#include "gui/ColumnFit.h"
 #include "gui/WindowPlacement.h"
 #include "platform/Error.h"
 #include "platform/Text.h"
@@ -23,8 +24,7 @@ TPrehledSkupUziv::TPrehledSkupUziv(QWidget* owner, TData& data, UserRights& righ
     setFixedSize(243, 136);
     panel().addCommand(QStringLiteral("F10 Práva"), Qt::Key_F10, [this] { showRights(); });
     panel().addShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete), [this] { deleteGroup(); });
-    grid().setColumnWidth(0, 29);
-    grid().setColumnWidth(1, 177);
+    fitColumnWidths(grid(), {29, 177}, 1, width() - 2);
 }
 
 void TPrehledSkupUziv::showRights()

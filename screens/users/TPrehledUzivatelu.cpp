@@ -6,6 +6,7 @@
 #include "data/company/TData.h"
 #include "data/rights/TaskRights.h"
 #include "data/rights/UserRights.h"
+#include "gui/ColumnFit.h"
 #include "gui/WindowPlacement.h"
 #include "platform/Text.h"
 #include "screens/users/TPrehledPravUzi.h"
@@ -31,10 +32,7 @@ TPrehledUzivatelu::TPrehledUzivatelu(QWidget* owner, TData& data, UserRights& ri
     const bool manages = rights_.HasRight(kManageUsersTask);
     change->setEnabled(manages);
     add->setEnabled(manages);
-    grid().setColumnWidth(0, 32);
-    grid().setColumnWidth(1, 36);
-    grid().setColumnWidth(2, 183);
-    grid().setColumnWidth(3, 64);
+    fitColumnWidths(grid(), {32, 0, 183, 0, 64}, 2, width() - 2);
 }
 
 bool TPrehledUzivatelu::runForm(bool isNew)
