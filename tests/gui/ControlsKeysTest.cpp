@@ -1,4 +1,5 @@
 #include <QCalendarWidget>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
@@ -54,6 +55,53 @@ TEST(ControlsEnter, OffLetsTheWindowHaveEnter)
     first->setFocus();
     QTest::keyClick(first, Qt::Key_Return);
     EXPECT_FALSE(next->hasFocus());
+}
+
+TEST(ControlsEnter, ReachesTheDefaultButtonOnlyFromALookupEditThatWasLeft)
+{
+    ControlsTestForm form;
+    auto* lookup = form.add<TEditOrvo>();
+    auto* date = form.add<TVEdit>();
+    auto* plain = form.add<TVEdit>();
+    auto* ok = form.add<QPushButton>();
+    ok->setDefault(true);
+    date->setEditType(EditType::ttDate);
+    QSignalSpy pressed(ok, &QPushButton::clicked);
+    ASSERT_TRUE(form.showActive());
+    lookup->setFocus();
+    QTest::keyClick(lookup, Qt::Key_Return);
+    EXPECT_TRUE(date->hasFocus());
+    EXPECT_EQ(pressed.count(), 1) << "Enter in the lookup edit is also the window's dialog key";
+    QTest::keyClick(date, Qt::Key_Return);
+    EXPECT_EQ(pressed.count(), 1) << "a plain validating edit keeps Enter to itself";
+
+    ShellModalWatcher watcher;
+    lookup->setEditType(EditType::ttDate);
+    lookup->setFocus();
+    QTest::keyClicks(lookup, "31.2.2026");
+    QTest::keyClick(lookup, Qt::Key_Return);
+    EXPECT_EQ(watcher.messages, QStringList {" Chybný formát dat "});
+    EXPECT_EQ(pressed.count(), 1) << "a refused value does not press the default button";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return lookup->hasFocus(); }, 1000));
+    EXPECT_FALSE(plain->hasFocus());
+}
+
+TEST(ControlsEnter, PressesTheFocusedButton)
+{
+    ControlsTestForm form;
+    auto* edit = form.add<TEditOrvo>();
+    auto* write = form.add<QPushButton>();
+    write->setAutoDefault(false);
+    QSignalSpy pressed(write, &QPushButton::clicked);
+    ASSERT_TRUE(form.showActive());
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Return);
+    ASSERT_TRUE(write->hasFocus());
+    EXPECT_EQ(pressed.count(), 0);
+    QTest::keyClick(write, Qt::Key_Return);
+    EXPECT_EQ(pressed.count(), 1);
+    QTest::keyClick(write, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(pressed.count(), 2);
 }
 
 TEST(ControlsEnter, StaysWhileCalendarIsDroppedDown)
