@@ -59,11 +59,8 @@ void TPelzarDateEdit::setDate(const QDate& date)
 
 void TPelzarDateEdit::take(DayNumber day)
 {
-    const bool changed = day != day_;
     day_ = day;
     setText(day == 0 ? QString() : formatDate(toQDate(day)));
-    if (changed)
-        emit dateChanged(toQDate(day));
 }
 
 std::optional<DayNumber> TPelzarDateEdit::typedDay() const

@@ -41,15 +41,11 @@ public:
 
     bool isCalendarDroppedDown() const;
     QCalendarWidget* calendarWidget() const;
-    void dropDownCalendar();
 
     void setEnterIsTab(bool on) { keys_->enterIsTab = on; }
     bool enterIsTab() const { return keys_->enterIsTab; }
     void setOnClickSpace(std::function<void()> handler) { keys_->onClickSpace = std::move(handler); }
     std::function<void(TPelzarDateEdit&, Qt::KeyboardModifiers)> OnTabExit;
-
-signals:
-    void dateChanged(const QDate& date);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -60,6 +56,7 @@ protected:
     virtual void leftControl(QFocusEvent& event);
 
 private:
+    void dropDownCalendar();
     void typeSeparator(QKeyEvent& event);
     void selectPartAt(int position);
     void take(DayNumber day);
