@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QFileInfo>
 
+#include "app/QtTranslations.h"
+#include "controls/DialogKeys.h"
 #include "app/Login.h"
 #include "app/Logo.h"
 #include "gui/OwnerActivation.h"
@@ -76,6 +78,8 @@ int Startup::run(QApplication& application)
     application.setApplicationName(QStringLiteral("Tarvela"));
     application.setDesktopFileName(QStringLiteral("tarvela"));
     OwnerActivation::install(application);
+    installCzechQtTexts(application);
+    installDialogKeys(application);
     QtUi ui;
     TData data(ui, takeProgramDirectory(arguments_));
     const bool goOn = createData(data, ui);

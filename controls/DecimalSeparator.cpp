@@ -1,13 +1,12 @@
 #include "controls/DecimalSeparator.h"
 
-#include <QLocale>
+#include "platform/RegionalSettings.h"
 
 namespace tarvela {
 
 QChar systemDecimalSeparator()
 {
-    const QString point = QLocale().decimalPoint();
-    return point.isEmpty() ? QChar('.') : point.front();
+    return QChar::fromLatin1(decimalSeparator());
 }
 
 QString mapDecimalKey(const QString& typed)

@@ -1,5 +1,5 @@
-// The decimal separator of the user's regional settings, and the mapping of
-// a typed "," or "." to it.
+// The decimal separator of the regional settings (platform/RegionalSettings)
+// as the edits need it, and the mapping of a typed "," or "." to it.
 #pragma once
 
 #include <QChar>

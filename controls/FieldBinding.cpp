@@ -85,7 +85,9 @@ void FieldBinding::store(const QString& text) const
     case 'F': {
         const auto value = text.trimmed().isEmpty() ? std::optional<double>(0.0) : parseNumber(text);
         if (!value)
-            throw Error(formatMessage("'%s' is not a valid floating point value", text.toStdString()));
+            throw Error(QStringLiteral("„%1“ není číslo: zadejte číslo, například %2.")
+                            .arg(text, QStringLiteral("1250") + systemDecimalSeparator() + QStringLiteral("50"))
+                            .toStdString());
         table_->setFloat(field_, *value);
         return;
     }
@@ -94,7 +96,7 @@ void FieldBinding::store(const QString& text) const
             return storeDate(0);
         const auto day = parseCzechDate(checkDate(text, QDate::currentDate()).value_or(text).toStdString());
         if (!day)
-            throw Error(formatMessage("'%s' is not a valid date", text.toStdString()));
+            throw Error(formatMessage("„%s“ není datum: zadejte den, měsíc a rok, například 15.01.2008.", text.toStdString()));
         return storeDate(*day);
     }
     case 'L':

@@ -1,15 +1,17 @@
 #include "controls/FocusCheck.h"
 
 #include <QFocusEvent>
-#include <QMessageBox>
 #include <QTimer>
 #include <QWidget>
+
+#include "controls/MessageBoxes.h"
 
 namespace tarvela {
 
 namespace {
 
 bool returningFocus = false;
+int refusals = 0;
 
 const QDate dayZero(1899, 12, 30);
 
@@ -33,8 +35,7 @@ bool isLeavingWithinWindow(const QFocusEvent& event, const QWidget& control)
 
 void showErrorText(QWidget& control, const QString& text)
 {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Chyba"), text, QMessageBox::Ok, control.window());
-    box.exec();
+    showMessageBox(control.window(), QMessageBox::Critical, QStringLiteral("Chyba"), text);
 }
 
 void showDataFormatError(QWidget& control)
@@ -44,6 +45,7 @@ void showDataFormatError(QWidget& control)
 
 void returnFocusTo(QWidget& control)
 {
+    ++refusals;
     // Qt is still handing the focus to the next control; take it back once
     // that has finished.
     QTimer::singleShot(0, &control, [&control] {
@@ -52,6 +54,11 @@ void returnFocusTo(QWidget& control)
         control.setFocus(Qt::OtherFocusReason);
         returningFocus = false;
     });
+}
+
+int refusedLeaves()
+{
+    return refusals;
 }
 
 QDate toQDate(int dayNumber)

@@ -20,6 +20,9 @@ void showDataFormatError(QWidget& control);
 void showErrorText(QWidget& control, const QString& text);
 
 void returnFocusTo(QWidget& control);
+// Counts the checks that kept the focus, so that a key can tell whether
+// the control it left refused the value.
+int refusedLeaves();
 
 // Conversions between day numbers and Qt dates.
 QDate toQDate(int dayNumber);

@@ -4,6 +4,9 @@
 #include <QKeyEvent>
 #include <QWidget>
 
+#include "controls/DialogKeys.h"
+#include "controls/FocusCheck.h"
+
 namespace tarvela {
 
 bool isEnterKey(int key)
@@ -46,7 +49,10 @@ bool KeyRules::handleKey(QKeyEvent& key)
     if (isEnterKey(key.key()) && enterIsTab && modifiers == Qt::NoModifier) {
         if (holdsEnter && holdsEnter())
             return false;
+        const int refusedBefore = refusedLeaves();
         moveFocusOn(modifiers);
+        if (enterIsDialogKey && refusedLeaves() == refusedBefore)
+            pressDefaultButton(*control_.window());
         return true;
     }
     if (key.key() == Qt::Key_Space && modifiers == Qt::NoModifier && onClickSpace) {

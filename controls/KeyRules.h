@@ -17,6 +17,9 @@ public:
     explicit KeyRules(QWidget& control);
 
     bool enterIsTab = true;
+    // Enter also reaches the window as a dialog key, so that its default
+    // button reacts once the control has been left.
+    bool enterIsDialogKey = false;
     std::function<void()> onClickSpace;
     // Enter stays with the control while this answers true (an open calendar).
     std::function<bool()> holdsEnter;

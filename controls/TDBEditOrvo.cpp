@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "controls/DecimalSeparator.h"
+#include "controls/FieldCaption.h"
 #include "controls/FocusCheck.h"
 #include "controls/ValueChecks.h"
 #include "platform/Error.h"
@@ -14,6 +15,7 @@ namespace tarvela {
 TDBEditOrvo::TDBEditOrvo(QWidget* parent)
     : QLineEdit(parent), keys_(new KeyRules(*this)), button_(new LookupButton(*this))
 {
+    keys_->enterIsDialogKey = true;
     connect(button_, &QToolButton::clicked, this, [this] {
         if (OnClickButton)
             OnClickButton(*this);
@@ -35,7 +37,11 @@ void TDBEditOrvo::refresh()
 
 void TDBEditOrvo::updateRecord()
 {
-    binding_.store(text());
+    try {
+        binding_.store(text());
+    } catch (const Error& error) {
+        throw Error(withFieldCaption(error.what(), binding_.fieldName(), *this));
+    }
 }
 
 void TDBEditOrvo::setColorDisable(const QColor& color)

@@ -11,6 +11,7 @@ namespace tarvela {
 TEditOrvo::TEditOrvo(QWidget* parent)
     : TVEdit(parent), button_(new LookupButton(*this))
 {
+    keyRules().enterIsDialogKey = true;
     connect(button_, &QToolButton::clicked, this, [this] {
         if (OnClickButton)
             OnClickButton(*this);
@@ -35,7 +36,9 @@ void TEditOrvo::keyPressEvent(QKeyEvent* event)
         emit keyRefused();
         return;
     }
-    QString mapped = mapDecimalKey(typed);
+    // In a date "," and "." separate its parts; in a number they are its
+    // decimal separator.
+    QString mapped = editType() == EditType::ttDate && (typed == "," || typed == ".") ? "." : mapDecimalKey(typed);
     if (convertDecimalSymbol() && editType() != EditType::ttInteger && mapped == ",")
         mapped = ".";
     typeKey(*event, mapped);

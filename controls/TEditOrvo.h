@@ -1,7 +1,8 @@
 // The validating edit with a lookup button inside its right end. Besides the
 // checks of TVEdit it filters keys in every kind but ttString (a refused key
-// beeps), turns "," and "." into the system's decimal separator, selects its
-// whole text when it gets the focus and lets Esc reach the window.
+// beeps), turns "," and "." into the system's decimal separator (into the
+// date separator "." in a date), selects its whole text when it gets the
+// focus and lets Esc reach the window.
 #pragma once
 
 #include <functional>

@@ -2,6 +2,7 @@
 
 #include <QFocusEvent>
 
+#include "controls/FieldCaption.h"
 #include "controls/FocusCheck.h"
 #include "platform/Error.h"
 
@@ -25,13 +26,18 @@ void TPelzarDBDateEdit::refresh()
 
 void TPelzarDBDateEdit::updateRecord()
 {
-    binding_.storeDate(dayNumber());
+    const auto day = typedDay();
+    if (!day)
+        throw Error(refusalText().toStdString());
+    try {
+        binding_.storeDate(*day);
+    } catch (const Error& error) {
+        throw Error(withFieldCaption(error.what(), binding_.fieldName(), *this));
+    }
 }
 
-void TPelzarDBDateEdit::leftControl(QFocusEvent& event)
+void TPelzarDBDateEdit::leftControl(QFocusEvent&)
 {
-    if (!isLeavingWithinWindow(event, *this))
-        return;
     try {
         updateRecord();
     } catch (const Error& error) {

@@ -1,5 +1,6 @@
 // The date edit bound to a date field of the record its table stands on:
-// shows the stored date and writes the chosen one back when it is left.
+// shows the stored date and writes the typed one back when it is left;
+// updateRecord() throws Error with the refusal when the text is no date.
 // Call refresh() after the record changes.
 #pragma once
 

@@ -44,6 +44,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    KeyRules& keyRules() { return *keys_; }
     // Hands a key to the plain edit after this edit's own rules.
     void typeKey(QKeyEvent& event, const QString& text);
 

@@ -61,11 +61,22 @@ int fullYear(const QString& written, int value)
     return value < 50 ? 2000 + value : 1900 + value;
 }
 
+// "1501", "150108" and "15012008" are day and month, with the year in two
+// or four digits, typed without separators.
+QString withSeparators(const QString& digits)
+{
+    static const QRegularExpression digitsOnly(R"(^\d+$)");
+    const auto size = digits.size();
+    if (!digitsOnly.match(digits).hasMatch() || (size != 4 && size != 6 && size != 8))
+        return digits;
+    return digits.left(2) + '.' + digits.mid(2, 2) + (size > 4 ? '.' + digits.mid(4) : QString());
+}
+
 } // namespace
 
 std::optional<QDate> parseDate(const QString& text, const QDate& base)
 {
-    QString plain = text.trimmed();
+    QString plain = withSeparators(text.trimmed());
     plain.replace(',', '.');
     if (plain.endsWith('.'))
         plain.chop(1);

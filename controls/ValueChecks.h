@@ -17,8 +17,9 @@ std::optional<QString> checkInteger(const QString& text);
 std::optional<double> parseNumber(const QString& text);
 std::optional<QString> checkFloat(const QString& text, int precision, int digits);
 
-// A date of day, month and year separated by "." (or ","); a missing year
-// or month comes from `base`, a two-digit year falls in 1950..2049.
+// A date of day, month and year separated by "." (or ","), or typed as
+// 4, 6 or 8 digits ("1501", "150108", "15012008"); a missing year or month
+// comes from `base`, a two-digit year falls in 1950..2049.
 std::optional<QDate> parseDate(const QString& text, const QDate& base);
 std::optional<QString> checkDate(const QString& text, const QDate& base);
 

@@ -2,10 +2,10 @@
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 
+#include "controls/MessageBoxes.h"
 #include "gui/CancellableProgressWindow.h"
 #include "gui/TProgresWin.h"
 #include "gui/TProSesWin.h"
@@ -43,18 +43,17 @@ QtUi::~QtUi()
 void QtUi::showMessage(const std::string& text)
 {
     releaseKeptForBatch();
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), QString::fromStdString(text),
-                    QMessageBox::Ok, owner_);
-    box.exec();
+    showMessageBox(messageOwner(owner_), QMessageBox::NoIcon, QApplication::applicationDisplayName(),
+                   QString::fromStdString(text));
 }
 
 bool QtUi::askYesNo(const std::string& text)
 {
     releaseKeptForBatch();
     QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), QString::fromStdString(text),
-                    QMessageBox::NoButton, owner_);
+                    QMessageBox::NoButton, messageOwner(owner_));
     QPushButton* yes = box.addButton(QStringLiteral("Ano"), QMessageBox::YesRole);
-    box.addButton(QStringLiteral("Ne"), QMessageBox::NoRole);
+    focusKeepingAnswer(box, box.addButton(QStringLiteral("Ne"), QMessageBox::NoRole));
     box.exec();
     return box.clickedButton() == yes;
 }

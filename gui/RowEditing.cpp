@@ -1,8 +1,8 @@
 #include "gui/RowEditing.h"
 
-#include <QMessageBox>
 #include <QTableView>
 
+#include "controls/MessageBoxes.h"
 #include "data/table/DbfTable.h"
 #include "data/table/LockRecordWithRetry.h"
 #include "gui/TableBrowser.h"
@@ -76,8 +76,8 @@ bool confirmDeleteCurrentRow(QWidget& window, TableBrowser& browser)
 {
     if (browser.isEmpty() || !browser.view().hasFocus())
         return false;
-    const auto answer = QMessageBox::question(&window, window.windowTitle(), QStringLiteral("Delete record?"),
-                                              QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
+    const auto answer = askQuestion(&window, window.windowTitle(), QStringLiteral("Delete record?"),
+                                    QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
     return answer == QMessageBox::Ok;
 }
 

@@ -10,6 +10,7 @@
 #include <QWheelEvent>
 #include <exception>
 
+#include "gui/ColumnFit.h"
 #include "data/table/DbfTable.h"
 #include "platform/Ui.h"
 
@@ -85,6 +86,7 @@ TableBrowser::TableBrowser(QWidget* parent, Ui& ui, DbfTable& table, std::vector
         const int width = shown[i].width > 0 ? givenWidth(view_->fontMetrics(), table, shown[i])
                                              : defaultWidth(view_->fontMetrics(), table, shown[i]);
         view_->setColumnWidth(static_cast<int>(i), width);
+        designedWidths_.push_back(width);
     }
     scrollBar_->setTracking(false);
     connect(scrollBar_, &QScrollBar::valueChanged, this, &TableBrowser::scrollBarMoved);
@@ -187,13 +189,25 @@ bool TableBrowser::handleKey(QKeyEvent& event)
     }
 }
 
+// The widest column gives up what the others need, so that the last one
+// does not run under the scroll bar.
+void TableBrowser::fitColumns()
+{
+    const auto widest = std::max_element(designedWidths_.begin(), designedWidths_.end());
+    if (widest != designedWidths_.end())
+        fitColumnWidths(*view_, designedWidths_, static_cast<int>(widest - designedWidths_.begin()),
+                        view_->viewport()->width());
+}
+
 bool TableBrowser::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == view_ && event->type() == QEvent::KeyPress)
         return handleKey(static_cast<QKeyEvent&>(*event));
     if (watched == view_->viewport()) {
-        if (event->type() == QEvent::Resize)
+        if (event->type() == QEvent::Resize) {
             fitRows();
+            fitColumns();
+        }
         if (event->type() == QEvent::Wheel) {
             const int steps = static_cast<QWheelEvent*>(event)->angleDelta().y() / 120;
             if (steps != 0)

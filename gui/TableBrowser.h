@@ -58,6 +58,7 @@ private:
     void followView(const QModelIndex& current);
     void scrollBarMoved(int value);
     void fitRows();
+    void fitColumns();
     // Runs a move of the window and shows its result.
     template <typename Move> void run(Move move);
     void showWindow();
@@ -66,6 +67,7 @@ private:
     TableBrowserModel* model_;
     QTableView* view_;
     QScrollBar* scrollBar_;
+    std::vector<int> designedWidths_;
     bool broken_ = false;
     bool showing_ = false;
 };

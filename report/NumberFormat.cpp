@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "report/RegionalSettings.h"
+#include "platform/RegionalSettings.h"
 
 namespace tarvela {
 

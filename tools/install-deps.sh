@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev qt6-translations-l10n
   fonts-liberation2 poppler-utils
   python3-dbfread python3-xlrd libdbd-xbase-perl
   xvfb xauth x11-utils

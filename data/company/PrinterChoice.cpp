@@ -7,8 +7,10 @@
 
 namespace tarvela {
 
-bool storePrinterChoice(TData& data, int mainPrinter, int receiptPrinter)
+bool storePrinterChoice(TData& data, std::optional<int> mainPrinter, std::optional<int> receiptPrinter)
 {
+    if (!mainPrinter && !receiptPrinter)
+        return true;
     DbfTable& owner = data.Vlastnik;
     ScopedTableOpen opened(owner);
     owner.first();
@@ -21,12 +23,14 @@ bool storePrinterChoice(TData& data, int mainPrinter, int receiptPrinter)
             owner.edit();
         else
             owner.append();
-        owner.setInteger("VLA_PR1", mainPrinter);
-        owner.setInteger("VLA_PR2", receiptPrinter);
+        if (mainPrinter)
+            owner.setInteger("VLA_PR1", *mainPrinter);
+        if (receiptPrinter)
+            owner.setInteger("VLA_PR2", *receiptPrinter);
         owner.post();
     }
-    data.settings().mainPrinterIndex = mainPrinter;
-    data.settings().receiptPrinterIndex = receiptPrinter;
+    data.settings().mainPrinterIndex = mainPrinter.value_or(data.settings().mainPrinterIndex);
+    data.settings().receiptPrinterIndex = receiptPrinter.value_or(data.settings().receiptPrinterIndex);
     data.ZapisNastaveniTiskaren();
     return true;
 }

@@ -8,13 +8,13 @@
 #include "data/dbf/FieldCodec.h"
 #include "data/table/DbfTable.h"
 #include "platform/Error.h"
+#include "platform/RegionalSettings.h"
 #include "platform/Text.h"
 
 namespace tarvela {
 
 namespace {
 
-constexpr const char* kThousandsSeparator = "\u00A0";
 constexpr const char* kMoneyFormat = "#,##0.00";
 constexpr const char* kTwoDecimalsFormat = "##0.00";
 
@@ -29,9 +29,9 @@ const FieldDescriptor& descriptorOf(const DbfTable& table, const std::string& fi
     return *found;
 }
 
-std::string withDecimalComma(std::string text)
+std::string withDecimalSeparator(std::string text)
 {
-    std::ranges::replace(text, '.', ',');
+    std::ranges::replace(text, '.', decimalSeparator());
     return text;
 }
 
@@ -58,7 +58,7 @@ std::string twoDecimals(double value, const char* thousands)
     const long long cents = total % 100;
     const bool negative = value < 0 && total != 0;
     char decimals[8];
-    std::snprintf(decimals, sizeof decimals, ",%02lld", cents);
+    std::snprintf(decimals, sizeof decimals, "%c%02lld", decimalSeparator(), cents);
     return (negative ? "-" : "") + grouped + decimals;
 }
 
@@ -66,7 +66,7 @@ std::string twoDecimals(double value, const char* thousands)
 
 std::string formatMoney(double value)
 {
-    return twoDecimals(value, kThousandsSeparator);
+    return twoDecimals(value, thousandsSeparator());
 }
 
 std::string displayText(const DbfTable& table, const std::string& field)
@@ -80,7 +80,7 @@ std::string displayText(const DbfTable& table, const std::string& field)
             return formatMoney(table.asFloat(field));
         if (layoutField && layoutField->format == kTwoDecimalsFormat)
             return twoDecimals(table.asFloat(field), "");
-        return withDecimalComma(formatPlainNumber(table.asFloat(field)));
+        return withDecimalSeparator(formatPlainNumber(table.asFloat(field)));
     case 'D': {
         const DayNumber day = table.asDate(field);
         return day == 0 ? std::string() : formatCzechDate(day);

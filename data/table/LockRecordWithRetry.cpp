@@ -13,8 +13,22 @@ constexpr int kAttempts = 10;
 constexpr auto kPause = std::chrono::milliseconds(100);
 }
 
+namespace {
+
+// Pending window messages may walk the same table (a window rebuilding its
+// rows when it becomes active again); the caller changes the record it
+// stood on, which is the one locked.
+void standOn(DbfTable& table, std::uint32_t record)
+{
+    if (table.isOpen() && table.state() == DbfTable::State::Browse && table.recordNumber() != record)
+        table.setRecordNumber(record);
+}
+
+} // namespace
+
 bool LockRecordWithRetry(DbfTable& table, Ui& ui)
 {
+    const std::uint32_t record = table.recordNumber();
     bool locked = false;
     bool failed = false;
     for (int attempt = 1; attempt <= kAttempts && !locked && !failed; ++attempt) {
@@ -24,6 +38,7 @@ bool LockRecordWithRetry(DbfTable& table, Ui& ui)
             failed = true;
         }
         ui.processEvents();
+        standOn(table, record);
         if (!locked && !failed && attempt < kAttempts)
             std::this_thread::sleep_for(kPause);
     }

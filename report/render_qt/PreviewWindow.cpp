@@ -1,6 +1,8 @@
 #include "report/render_qt/PreviewWindow.h"
 
 #include <QAction>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
@@ -49,10 +51,37 @@ PreviewWindow::PreviewWindow(ReportDocument document, int printerIndex, Ui* ui, 
     scroll_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     scroll_->setBackgroundRole(QPalette::Dark);
     layout->addWidget(scroll_);
+    keepPageKeysFromEditors();
     resize(615, 450);
     if (const QScreen* shown = screen())
         move(shown->availableGeometry().center() - rect().center());
     refresh();
+}
+
+// The page and zoom boxes and the find bar would take Ctrl+Home, Ctrl+End,
+// Ctrl+PgUp and Ctrl+PgDown for their own text; the page moves win wherever
+// the focus is.
+void PreviewWindow::keepPageKeysFromEditors()
+{
+    for (auto* editor : findChildren<QLineEdit*>())
+        editor->installEventFilter(this);
+    for (auto* box : findChildren<QAbstractSpinBox*>())
+        box->installEventFilter(this);
+}
+
+bool PreviewWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::ShortcutOverride)
+        return QDialog::eventFilter(watched, event);
+    const auto& key = static_cast<const QKeyEvent&>(*event);
+    const QKeySequence pressed(key.keyCombination());
+    for (const QAction* move : {first_, previous_, next_, last_}) {
+        if (move->shortcut() == pressed) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 QAction* PreviewWindow::addCommand(const QString& name, const QString& hint, const QKeySequence& shortcut,

@@ -58,7 +58,11 @@ public:
     const std::vector<PageMatch>& matches() const { return matches_; }
     const PageView& pageView() const { return *view_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void keepPageKeysFromEditors();
     QAction* addCommand(const QString& name, const QString& hint, const QKeySequence& shortcut,
                         QStyle::StandardPixmap icon, const QString& text);
     void buildToolBar();

@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 
+#include "platform/UserEnvironment.h"
 #include "report/ReportTexts.h"
 
 namespace tarvela {
@@ -22,6 +23,12 @@ QString suffixOf(ReportFileFormat format)
     case ReportFileFormat::Snapshot: break;
     }
     return QString::fromUtf8(reporttext::kSnapshotPattern).mid(2);
+}
+
+// Where the exports go too: the user's documents folder.
+QString documentsDirectory()
+{
+    return QString::fromStdString(documentsFolder());
 }
 
 } // namespace
@@ -48,6 +55,7 @@ std::optional<SaveTarget> askSaveTarget(QWidget* parent)
     QFileDialog dialog(parent, "Uložit report");
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDirectory(documentsDirectory());
     dialog.setNameFilters(saveFilters());
     dialog.setDefaultSuffix(suffixOf(ReportFileFormat::Pdf));
     // The suffix must follow the filter before the dialog checks for an
@@ -63,7 +71,7 @@ std::optional<SaveTarget> askSaveTarget(QWidget* parent)
 std::optional<QString> askSnapshotToOpen(QWidget* parent)
 {
     const QString path = QFileDialog::getOpenFileName(
-        parent, "Otevření jiného reportu", QString(),
+        parent, "Otevření jiného reportu", documentsDirectory(),
         filterOf(reporttext::kSnapshotFormatName, reporttext::kSnapshotPattern));
     if (path.isEmpty())
         return std::nullopt;

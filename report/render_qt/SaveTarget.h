@@ -1,6 +1,6 @@
 // The save dialog of the preview: the user picks a file name and one of the
-// formats a report can be saved in. The dialog adds the format's extension
-// and asks before overwriting an existing file.
+// formats a report can be saved in. The dialog opens in the documents folder,
+// adds the format's extension and asks before overwriting an existing file.
 #pragma once
 
 #include <optional>

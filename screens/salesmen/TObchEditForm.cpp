@@ -25,6 +25,20 @@ const FieldRow fieldRows[5] = {
     {"OBC_SPL", "Počet dní po které je nárok na provizi ( od DZP)", 40},
 };
 
+// A label that wraps gets the smaller font that fits two lines into its
+// height; the design's font was smaller than the desktop's.
+void fitTwoLines(QLabel& label)
+{
+    if (label.fontMetrics().horizontalAdvance(label.text()) <= label.width())
+        return;
+    QFont font = label.font();
+    while (font.pointSize() > 6 && 2 * QFontMetrics(font).lineSpacing() > label.height())
+        font.setPointSize(font.pointSize() - 1);
+    label.setFont(font);
+}
+
+const char* const kCodeLengthMessage = "Kód obchodníka musí mít právě 3 znaky.";
+
 } // namespace
 
 TObchEditForm::TObchEditForm(QWidget* owner, TData& data, bool newSalesman)
@@ -39,6 +53,7 @@ TObchEditForm::TObchEditForm(QWidget* owner, TData& data, bool newSalesman)
         auto* label = new QLabel(QString::fromUtf8(fieldRows[i].label), this);
         label->setWordWrap(true);
         label->setGeometry(8, top, 311 - fieldRows[i].width, 26);
+        fitTwoLines(*label);
         edits_[i] = new TDBEditOrvo(this);
         edits_[i]->setGeometry(327 - fieldRows[i].width, top + 2, fieldRows[i].width, 21);
         edits_[i]->setColorDisable(palette().color(QPalette::Base));
@@ -46,6 +61,7 @@ TObchEditForm::TObchEditForm(QWidget* owner, TData& data, bool newSalesman)
         label->setBuddy(edits_[i]);
     }
     codeEdit().OnValid = [](TDBEditOrvo&, QString& text, bool& valid) { valid = text.trimmed().size() == 3; };
+    codeEdit().setErrorString(QString::fromUtf8(kCodeLengthMessage));
     codeEdit().setEnabled(newSalesman);
 
     auto* ok = new QPushButton(QStringLiteral("Zapiš"), this);
@@ -79,6 +95,7 @@ void TObchEditForm::write()
 {
     const QString code = codeEdit().text().trimmed();
     if (code.size() != 3) {
+        data_.ui().showMessage(kCodeLengthMessage);
         codeEdit().setFocus(Qt::OtherFocusReason);
         return;
     }

@@ -14,10 +14,10 @@ namespace tarvela {
 
 namespace {
 
-// The list's position, or the previous value when nothing is selected.
-int chosenOr(const TComboBoxOrvo& list, int previous)
+// The list's position; nothing when no printer is selected in it.
+std::optional<int> chosen(const TComboBoxOrvo& list)
 {
-    return list.currentIndex() >= 0 ? list.currentIndex() : previous;
+    return list.currentIndex() >= 0 ? std::optional<int>(list.currentIndex()) : std::nullopt;
 }
 
 } // namespace
@@ -43,6 +43,8 @@ TSystemNastaveni::TSystemNastaveni(QWidget* owner, TData& data, const InstalledP
         lists[i] = new TComboBoxOrvo(page);
         lists[i]->setGeometry(12, 32 + 46 * i, 297, 22);
         lists[i]->addItems(names);
+        if (names.isEmpty())
+            lists[i]->setPlaceholderText(QStringLiteral("Není nainstalována žádná tiskárna"));
         lists[i]->setCurrentIndex(rows[i].second < names.size() ? rows[i].second : -1);
         label->setBuddy(lists[i]);
     }
@@ -62,10 +64,8 @@ TSystemNastaveni::TSystemNastaveni(QWidget* owner, TData& data, const InstalledP
 
 void TSystemNastaveni::save()
 {
-    const MerkanSettings& settings = data_.settings();
     try {
-        if (!storePrinterChoice(data_, chosenOr(*main_, settings.mainPrinterIndex),
-                                chosenOr(*receipt_, settings.receiptPrinterIndex)))
+        if (!storePrinterChoice(data_, chosen(*main_), chosen(*receipt_)))
             return;
     } catch (const Error& error) {
         data_.ui().showMessage(error.what());

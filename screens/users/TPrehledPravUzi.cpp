@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "controls/MessageBoxes.h"
 #include "data/company/TData.h"
 #include "data/table/ScopedTableOpen.h"
 #include "gui/CommandButton.h"
@@ -73,10 +74,10 @@ void TPrehledPravUzi::deriveFromGroup()
     const std::string task = currentTask();
     if (task.empty() || rights_.isGroupMode() || !rights_.mayChange())
         return;
-    QMessageBox question(QMessageBox::Question, windowTitle(), QStringLiteral("Odvodit právo od uživ. skupiny ?"),
-                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
-    question.move(pos() + QPoint(10, 50));
-    if (question.exec() != QMessageBox::Yes)
+    const auto answer = askQuestion(this, windowTitle(), QStringLiteral("Odvodit právo od uživ. skupiny ?"),
+                                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel,
+                                    pos() + QPoint(10, 50));
+    if (answer != QMessageBox::Yes)
         return;
     try {
         rights_.deriveFromGroup(task);

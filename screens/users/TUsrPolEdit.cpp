@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 #include "controls/TDBEditOrvo.h"
 #include "data/company/TData.h"
@@ -40,12 +41,20 @@ TUsrPolEdit::TUsrPolEdit(QWidget* owner, TData& data, UserRights& rights, bool n
 {
     setWindowTitle(QStringLiteral("Editace položky uživatele"));
     setFixedSize(261, 238);
+    QLabel* labels[FieldCount];
+    int labelWidth = 112;
+    for (int i = 0; i < FieldCount; ++i) {
+        labels[i] = new QLabel(QString::fromUtf8(kFieldRows[i].label), this);
+        labelWidth = std::max(labelWidth, labels[i]->sizeHint().width());
+    }
+    // The edits start after the longest label and stay inside the dialog.
+    const int editLeft = 12 + labelWidth;
     for (int i = 0; i < FieldCount; ++i) {
         const int top = 8 + 32 * i;
-        auto* label = new QLabel(QString::fromUtf8(kFieldRows[i].label), this);
-        label->setGeometry(8, top, 112, 21);
+        QLabel* label = labels[i];
+        label->setGeometry(8, top, labelWidth, 21);
         edits_[i] = new TDBEditOrvo(this);
-        edits_[i]->setGeometry(124, top, kFieldRows[i].width, 21);
+        edits_[i]->setGeometry(editLeft, top, std::min(kFieldRows[i].width, width() - 8 - editLeft), 21);
         edits_[i]->setColorDisable(palette().color(QPalette::Base));
         edits_[i]->bind(&data.Uzivatele, kFieldRows[i].field);
         label->setBuddy(edits_[i]);
@@ -121,6 +130,7 @@ void TUsrPolEdit::pickGroup()
 void TUsrPolEdit::write()
 {
     if (edit(Code).text().trimmed().isEmpty()) {
+        data_.ui().showMessage("Zadejte kód uživatele.");
         edit(Code).setFocus(Qt::OtherFocusReason);
         return;
     }

@@ -11,7 +11,7 @@
 
 #include "commission/TDataSestavy.h"
 #include "report/PlainTextWriter.h"
-#include "report/RegionalSettings.h"
+#include "platform/RegionalSettings.h"
 #include "support/CompanyFixture.h"
 
 namespace tarvela::test {

@@ -5,7 +5,7 @@
 #include "commission/DokladObsahFak.h"
 #include "commission/print/SettlementLayout.h"
 #include "report/PlainTextWriter.h"
-#include "report/RegionalSettings.h"
+#include "platform/RegionalSettings.h"
 
 namespace tarvela {
 namespace {

@@ -1,7 +1,8 @@
 #include <QCalendarWidget>
-#include <QLocale>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 #include "ControlsTestForm.h"
@@ -11,6 +12,8 @@
 #include "controls/TEditOrvo.h"
 #include "controls/TPelzarDateEdit.h"
 #include "controls/TVEdit.h"
+#include "platform/Date.h"
+#include "platform/RegionalSettings.h"
 
 using namespace tarvela;
 using tarvela::test::ControlsTestForm;
@@ -18,9 +21,11 @@ using tarvela::test::ShellModalWatcher;
 
 namespace {
 
-struct LocaleScope {
-    explicit LocaleScope(const QLocale& locale) { QLocale::setDefault(locale); }
-    ~LocaleScope() { QLocale::setDefault(QLocale::c()); }
+// Regional settings with a decimal comma, as on a Czech desktop.
+struct DecimalCommaScope {
+    DecimalCommaScope() { setDecimalSeparator(','); }
+    ~DecimalCommaScope() { setDecimalSeparator(previous); }
+    char previous = decimalSeparator();
 };
 
 } // namespace
@@ -52,6 +57,53 @@ TEST(ControlsEnter, OffLetsTheWindowHaveEnter)
     EXPECT_FALSE(next->hasFocus());
 }
 
+TEST(ControlsEnter, ReachesTheDefaultButtonOnlyFromALookupEditThatWasLeft)
+{
+    ControlsTestForm form;
+    auto* lookup = form.add<TEditOrvo>();
+    auto* date = form.add<TVEdit>();
+    auto* plain = form.add<TVEdit>();
+    auto* ok = form.add<QPushButton>();
+    ok->setDefault(true);
+    date->setEditType(EditType::ttDate);
+    QSignalSpy pressed(ok, &QPushButton::clicked);
+    ASSERT_TRUE(form.showActive());
+    lookup->setFocus();
+    QTest::keyClick(lookup, Qt::Key_Return);
+    EXPECT_TRUE(date->hasFocus());
+    EXPECT_EQ(pressed.count(), 1) << "Enter in the lookup edit is also the window's dialog key";
+    QTest::keyClick(date, Qt::Key_Return);
+    EXPECT_EQ(pressed.count(), 1) << "a plain validating edit keeps Enter to itself";
+
+    ShellModalWatcher watcher;
+    lookup->setEditType(EditType::ttDate);
+    lookup->setFocus();
+    QTest::keyClicks(lookup, "31.2.2026");
+    QTest::keyClick(lookup, Qt::Key_Return);
+    EXPECT_EQ(watcher.messages, QStringList {" Chybný formát dat "});
+    EXPECT_EQ(pressed.count(), 1) << "a refused value does not press the default button";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return lookup->hasFocus(); }, 1000));
+    EXPECT_FALSE(plain->hasFocus());
+}
+
+TEST(ControlsEnter, PressesTheFocusedButton)
+{
+    ControlsTestForm form;
+    auto* edit = form.add<TEditOrvo>();
+    auto* write = form.add<QPushButton>();
+    write->setAutoDefault(false);
+    QSignalSpy pressed(write, &QPushButton::clicked);
+    ASSERT_TRUE(form.showActive());
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Return);
+    ASSERT_TRUE(write->hasFocus());
+    EXPECT_EQ(pressed.count(), 0);
+    QTest::keyClick(write, Qt::Key_Return);
+    EXPECT_EQ(pressed.count(), 1);
+    QTest::keyClick(write, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(pressed.count(), 2);
+}
+
 TEST(ControlsEnter, StaysWhileCalendarIsDroppedDown)
 {
     ControlsTestForm form;
@@ -59,7 +111,7 @@ TEST(ControlsEnter, StaysWhileCalendarIsDroppedDown)
     auto* next = form.add<TVEdit>();
     ASSERT_TRUE(form.showActive());
     date->setFocus();
-    QTest::mouseClick(date, Qt::LeftButton, {}, QPoint(date->width() - 6, date->height() / 2));
+    QTest::mouseClick(date->findChild<QToolButton*>(), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return date->isCalendarDroppedDown(); }, 1000));
     QTest::keyClick(date, Qt::Key_Return);
     EXPECT_FALSE(next->hasFocus());
@@ -113,6 +165,65 @@ TEST(ControlsDate, ThirtyFirstOfFebruaryIsRefusedAndKeepsFocus)
     EXPECT_EQ(date->text(), "31.2.2026");
 }
 
+TEST(ControlsDate, DateEditTakesTheDateAsAClerkTypesIt)
+{
+    const DayNumber fifteenth = toDayNumber(CivilDate {2008, 1, 15});
+    for (const char* typed : {"15.01.2008", "15012008", "15.1.2008", "15.01.08", "15,1,08", "150108"}) {
+        ControlsTestForm form;
+        auto* previous = form.add<TVEdit>();
+        auto* date = form.add<TPelzarDateEdit>();
+        auto* next = form.add<TVEdit>();
+        ASSERT_TRUE(form.showActive());
+        date->setDayNumber(toDayNumber(CivilDate {2026, 12, 10}));
+        QTest::keyClick(previous, Qt::Key_Return);
+        QTest::keyClicks(date, typed);
+        EXPECT_TRUE(date->hasFocus()) << typed << ": a dot stays within the date";
+        QTest::keyClick(date, Qt::Key_Return);
+        EXPECT_TRUE(next->hasFocus()) << typed;
+        EXPECT_EQ(date->text(), "15.01.2008") << typed;
+        EXPECT_EQ(date->dayNumber(), fifteenth) << typed;
+    }
+}
+
+TEST(ControlsDate, DateEditReplacesThePartClickedIntoAndDotStepsToTheNext)
+{
+    ControlsTestForm form;
+    auto* date = form.add<TPelzarDateEdit>();
+    form.add<TVEdit>();
+    ASSERT_TRUE(form.showActive());
+    date->setDayNumber(toDayNumber(CivilDate {2026, 12, 15}));
+    const QPoint month(date->fontMetrics().horizontalAdvance("15.1") + 3, date->height() / 2);
+    QTest::mouseClick(date, Qt::LeftButton, {}, month);
+    EXPECT_EQ(date->selectedText(), "12");
+    QTest::keyClicks(date, "01.2008");
+    QTest::keyClick(date, Qt::Key_Tab);
+    EXPECT_EQ(date->text(), "15.01.2008");
+}
+
+TEST(ControlsDate, DateEditRefusesADayThatDoesNotExistAndKeepsTheFocus)
+{
+    for (const char* typed : {"31.02.2008", "32.01.2008", "15.13.2008", "15..2008"}) {
+        ControlsTestForm form;
+        auto* previous = form.add<TVEdit>();
+        auto* date = form.add<TPelzarDateEdit>();
+        auto* next = form.add<TVEdit>();
+        ASSERT_TRUE(form.showActive());
+        const DayNumber before = toDayNumber(CivilDate {2026, 12, 10});
+        date->setDayNumber(before);
+        ShellModalWatcher watcher;
+        QTest::keyClick(previous, Qt::Key_Tab);
+        QTest::keyClicks(date, typed);
+        QTest::keyClick(date, Qt::Key_Tab);
+        EXPECT_EQ(watcher.messages,
+                  QStringList {QStringLiteral("Neplatné datum „%1“: zadejte den, měsíc a rok, například 15.01.2008.")
+                                   .arg(typed)});
+        EXPECT_TRUE(QTest::qWaitFor([&] { return date->hasFocus(); }, 1000)) << typed;
+        EXPECT_FALSE(next->hasFocus()) << typed;
+        EXPECT_EQ(date->text(), typed);
+        EXPECT_EQ(date->dayNumber(), before) << "the last date taken stands";
+    }
+}
+
 TEST(ControlsDate, EmptyTextBecomesBlankDate)
 {
     ControlsTestForm form;
@@ -143,7 +254,7 @@ TEST(ControlsFloat, LetterBeepsAndIsNotTyped)
 
 TEST(ControlsFloat, CommaAndPointBecomeTheDecimalSeparator)
 {
-    LocaleScope czech(QLocale(QLocale::Czech, QLocale::Czechia));
+    DecimalCommaScope czech;
     ControlsTestForm form;
     auto* amount = form.add<TEditOrvo>();
     auto* next = form.add<TVEdit>();

@@ -1,7 +1,7 @@
 // The device settings dialog on a fake printer list: "Ulož" stores the
 // positions in the owner record, the data module and Merkan.ini; "Storno"
 // leaves both files as they were, byte for byte; a list with nothing chosen
-// keeps its previous value.
+// (no printer installed) writes nothing and says so.
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -102,7 +102,18 @@ TEST_F(DeviceSettings, StornoChangesNoByte)
 TEST_F(DeviceSettings, NothingChosenKeepsThePreviousIndex)
 {
     data().settings().receiptPrinterIndex = 5;
+    {
+        TSystemNastaveni dialog(nullptr, data(), FakePrinters({}));
+        EXPECT_EQ(dialog.mainPrinter().placeholderText(), "Není nainstalována žádná tiskárna");
+    }
+    const std::string owner = bytesOf(ownerFile());
+    const std::string ini = bytesOf(data().iniPath());
     choose({}, -1, -1, "Ulož");
-    EXPECT_EQ(storedIndexes(), std::make_pair(1, 5));
-    EXPECT_EQ(IniFile(data().iniPath()).readInteger("Merkan", "ParagonovaTiskarna", -9), 5);
+    EXPECT_EQ(bytesOf(ownerFile()), owner) << "the shared owner record keeps VLA_PR2 it was never asked about";
+    EXPECT_EQ(bytesOf(data().iniPath()), ini);
+    EXPECT_EQ(data().settings().receiptPrinterIndex, 5);
+
+    choose({"A", "B"}, 1, -1, "Ulož");
+    EXPECT_EQ(storedIndexes(), std::make_pair(1, 1)) << "only the chosen main printer is written";
+    EXPECT_EQ(IniFile(data().iniPath()).readInteger("Merkan", "HlavniTiskarna", -9), 1);
 }

@@ -39,6 +39,7 @@ protected:
         company.addPayment("F000123", 50.0, 45000);
         company.add("TypPlatby", {{"BPT_KOD", "001"}, {"BPT_NAC", "Převodem"}});
         company.add("TypPlatby", {{"BPT_KOD", "002"}, {"BPT_NAC", "Hotově"}});
+        company.add("TypPlatby", {{"BPT_KOD", "BAN"}, {"BPT_NAC", "Bankou"}});
         invoices.emplace(data(), data().Faktury, "DO1");
         payments.emplace(data(), data().Vypisy, "DO1");
         ASSERT_TRUE(data().Faktury.seek("F00012"));
@@ -106,6 +107,7 @@ protected:
         std::string type;
         std::string statement;
         double amount;
+        DayNumber date;
     };
     std::optional<Payment> storedPayment()
     {
@@ -115,7 +117,8 @@ protected:
         other.open();
         if (!other.locate({"VYP_DO1"}, {FieldValue(std::string("F00012"))}))
             return std::nullopt;
-        return Payment{other.asString("VYP_TYP"), other.asString("VYP_DO2"), other.asFloat("VYP_HOD")};
+        return Payment{other.asString("VYP_TYP"), other.asString("VYP_DO2"), other.asFloat("VYP_HOD"),
+                       other.asDate("VYP_DVS")};
     }
 
     CompanyFixture company;
@@ -235,7 +238,8 @@ TEST_F(PaymentsList, AnAmountThatDoesNotFitIsRefusedAndNothingIsWritten)
     }
     EXPECT_EQ(visits, 2) << "the dialog stayed open and was cancelled";
     ASSERT_FALSE(company.ui.messages.empty());
-    EXPECT_NE(company.ui.messages.back().find("VYP_HOD"), std::string::npos);
+    EXPECT_EQ(company.ui.messages.back(), "Číslo 12345678901234 se nevejde do pole „Hrazená částka“")
+        << "the field is named by its label, not by its column";
     EXPECT_EQ(rows(), 0);
     EXPECT_DOUBLE_EQ(header().paidSum, 0);
 }
@@ -281,4 +285,77 @@ TEST_F(PaymentsList, KeysTypedAfterTheTypeListReachTheNextFields)
     EXPECT_EQ(payment->statement, "V123");
     EXPECT_DOUBLE_EQ(payment->amount, 400);
     EXPECT_DOUBLE_EQ(header().paidSum, 400);
+}
+
+TEST_F(PaymentsList, APaymentTypedWithADottedDateAndEnterToTheEndIsRecordedAsTyped)
+{
+    bool typed = false;
+    bool closed = false;
+    whenShown<TUhradaForm>([&](TUhradaForm& form) {
+        typed = typeKeys("BAN") && pressKey(Qt::Key_Return) && typeKeys("V2008001") && pressKey(Qt::Key_Return)
+            && typeKeys("15.01.2008") && pressKey(Qt::Key_Return) && typeKeys("1250,5") && pressKey(Qt::Key_Return)
+            && pressKey(Qt::Key_Return);
+        QTest::qWait(30);
+        closed = !form.isVisible();
+        if (!closed)
+            form.reject();
+    });
+    press(Qt::Key_F2);
+    EXPECT_TRUE(typed);
+    EXPECT_TRUE(closed) << "Enter on the focused \"Zapiš\" wrote the payment";
+    const auto payment = storedPayment();
+    ASSERT_TRUE(payment.has_value());
+    EXPECT_EQ(payment->type, "BAN");
+    EXPECT_EQ(payment->statement, "V2008001");
+    EXPECT_EQ(payment->date, toDayNumber({2008, 1, 15}));
+    EXPECT_DOUBLE_EQ(payment->amount, 1250.5);
+    const Header now = header();
+    EXPECT_DOUBLE_EQ(now.paidSum, 1250.5);
+    EXPECT_EQ(now.date, toDayNumber({2008, 1, 15}));
+}
+
+TEST_F(PaymentsList, AnImpossibleDateIsRefusedInCzechAndTheDateKeepsTheFocus)
+{
+    QStringList shown;
+    bool stayed = false;
+    whenShown<TUhradaForm>([&](TUhradaForm& form) {
+        whenShown<QMessageBox>([&](QMessageBox& box) {
+            shown << box.text();
+            pressKey(Qt::Key_Return);
+        });
+        typeKeys("BAN") && pressKey(Qt::Key_Return) && pressKey(Qt::Key_Return) && typeKeys("31.02.2008")
+            && pressKey(Qt::Key_Return);
+        QTest::qWait(100);
+        stayed = form.dateEdit().hasFocus();
+        form.reject();
+    });
+    press(Qt::Key_F2);
+    EXPECT_EQ(shown, QStringList{"Neplatné datum „31.02.2008“: zadejte den, měsíc a rok, například 15.01.2008."});
+    EXPECT_TRUE(stayed);
+    EXPECT_FALSE(storedPayment().has_value());
+}
+
+TEST_F(PaymentsList, DeleteRecordFocusesCancelAndEnterPressesTheFocusedButton)
+{
+    int visits = 0;
+    {
+        auto watcher = payment("001", "400", 45010, visits);
+        press(Qt::Key_F2);
+    }
+    ASSERT_EQ(rows(), 1);
+    std::vector<QMessageBox::StandardButton> focusedFirst;
+    const auto answerWith = [&](std::vector<Qt::Key> keys) {
+        whenShown<QMessageBox>([&focusedFirst, keys](QMessageBox& box) {
+            focusedFirst.push_back(box.standardButton(qobject_cast<QAbstractButton*>(QApplication::focusWidget())));
+            for (Qt::Key key : keys)
+                pressKey(key);
+        });
+        press(Qt::Key_Delete, Qt::ControlModifier);
+    };
+    answerWith({Qt::Key_Return});
+    EXPECT_EQ(rows(), 1) << "Enter on the focused Cancel keeps the payment";
+    answerWith({Qt::Key_Backtab, Qt::Key_Return});
+    EXPECT_EQ(rows(), 0) << "Enter on OK deletes it";
+    EXPECT_EQ(focusedFirst, (std::vector {QMessageBox::Cancel, QMessageBox::Cancel}));
+    EXPECT_FALSE(storedPayment().has_value());
 }

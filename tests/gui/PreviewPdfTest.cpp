@@ -5,7 +5,7 @@
 
 #include "platform/Error.h"
 
-#include "report/RegionalSettings.h"
+#include "platform/RegionalSettings.h"
 #include "report/render_qt/PdfWriter.h"
 #include "support/SampleReport.h"
 #include "support/TempDir.h"

@@ -39,11 +39,11 @@ std::vector<std::string> firstPageLines(const ReportDocument& document)
     return lines;
 }
 
-// Types a date digit by digit; the edit moves on to the next part by itself.
+// Types a date over the whole text, digit by digit.
 void typeDate(TPelzarDateEdit& edit, const char* digits)
 {
     edit.setFocus();
-    edit.setSelectedSection(QDateTimeEdit::DaySection);
+    edit.selectAll();
     QTest::keyClicks(&edit, digits);
 }
 

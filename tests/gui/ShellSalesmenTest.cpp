@@ -57,7 +57,8 @@ TEST(ShellSalesmen, CodeMustHaveThreeCharactersToBeWritten)
     form.codeEdit().setText("01");
     buttonOf(form, "Zapiš")->click();
     EXPECT_NE(form.result(), QDialog::Accepted);
-    EXPECT_TRUE(company.ui.messages.empty());
+    EXPECT_EQ(company.ui.messages, std::vector<std::string> {"Kód obchodníka musí mít právě 3 znaky."})
+        << "the refusal says why";
     data.Obchodnici.cancel();
     data.Obchodnici.close();
 }

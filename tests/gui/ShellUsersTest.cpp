@@ -230,3 +230,32 @@ TEST_F(DemoUsers, UserDialogUpperCasesTheLoginAndRefusesDuplicates)
     TUsrPolEdit change(nullptr, *data_, admin, false);
     EXPECT_FALSE(change.edit(TUsrPolEdit::Code).isEnabled());
 }
+
+TEST_F(DemoUsers, ATableFailingUnderACommandIsShownAndTheWindowGoesOn)
+{
+    ScopedTableOpen users(data_->Uzivatele);
+    TPrehledUzivatelu list(nullptr, *data_, logIn(kAdmin));
+    showAndActivate(list);
+    // The rights table's index is damaged while the list is open: F10 asks
+    // it for a right before the rights window can open.
+    data_->UziPrava.close();
+    const std::filesystem::path index = copy_.path() / "data" / "Urs0000.cdx";
+    const auto intact = std::filesystem::temp_directory_path() / ("intact-" + index.filename().string());
+    std::filesystem::copy_file(index, intact, std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::resize_file(index, 700);
+    {
+        ShellModalWatcher watcher;
+        QTest::keyClick(&list.grid(), Qt::Key_F10);
+        ASSERT_EQ(watcher.messages.size(), 1) << "the failure is shown, not lost or fatal";
+        EXPECT_TRUE(watcher.messages[0].contains("Urs0000.cdx")) << watcher.messages[0].toStdString();
+        EXPECT_TRUE(watcher.dialogTitles.isEmpty());
+    }
+    data_->UziPrava.close();
+    std::filesystem::copy_file(intact, index, std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::remove(intact);
+    EXPECT_TRUE(list.isVisible());
+    showAndActivate(list);
+    ShellModalWatcher watcher;
+    QTest::keyClick(&list.grid(), Qt::Key_F10);
+    EXPECT_EQ(watcher.dialogTitles, QStringList {"Přehled práv uživatele"}) << "the same command works again";
+}

@@ -6,7 +6,7 @@
 #include "report/DateFormat.h"
 #include "report/FontMetrics.h"
 #include "report/NumberFormat.h"
-#include "report/RegionalSettings.h"
+#include "platform/RegionalSettings.h"
 
 using namespace tarvela;
 

@@ -7,7 +7,7 @@
 #include "report/HtmlWriter.h"
 #include "report/PageSnapshot.h"
 #include "report/PlainTextWriter.h"
-#include "report/RegionalSettings.h"
+#include "platform/RegionalSettings.h"
 #include "platform/WholeFile.h"
 #include "support/SampleReport.h"
 #include "support/TempDir.h"

@@ -6,7 +6,7 @@
 
 #include "platform/Date.h"
 #include "platform/Error.h"
-#include "report/RegionalSettings.h"
+#include "platform/RegionalSettings.h"
 #include "report/TextExport.h"
 #include "support/FaultSweep.h"
 #include "platform/WholeFile.h"

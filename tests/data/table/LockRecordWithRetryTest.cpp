@@ -82,3 +82,31 @@ TEST_F(LockRecordWithRetryTest, AnErrorStopsTheAttempts)
     EXPECT_FALSE(LockRecordWithRetry(table, ui));
     EXPECT_EQ(ui.processEventsCalls, 1);
 }
+
+TEST_F(LockRecordWithRetryTest, TheRecordLockedIsStillTheCurrentOneAfterPendingMessages)
+{
+    // A window that rebuilds its rows while the messages are processed walks
+    // the same table to its end.
+    class WalkingUi : public RecordingUi {
+    public:
+        explicit WalkingUi(DbfTable& table) : table_(table) {}
+        void processEvents() override
+        {
+            RecordingUi::processEvents();
+            for (table_.first(); !table_.eof(); table_.next()) {
+            }
+            table_.last();
+        }
+
+    private:
+        DbfTable& table_;
+    };
+    WalkingUi walking(table);
+    table.first();
+    ASSERT_TRUE(LockRecordWithRetry(table, walking));
+    EXPECT_EQ(table.recordNumber(), 1u);
+    table.deleteRecord();
+    table.unlockRecord();
+    table.first();
+    EXPECT_EQ(table.asString("VYP_DO1").substr(0, 7), "F000002") << "the locked first record was deleted, not the last";
+}

@@ -1,4 +1,4 @@
-#include "report/RegionalSettings.h"
+#include "platform/RegionalSettings.h"
 
 #include <algorithm>
 #include <array>
@@ -52,6 +52,11 @@ char decimalSeparator()
 void setDecimalSeparator(char separator)
 {
     chosenSeparator() = separator;
+}
+
+const char* thousandsSeparator()
+{
+    return decimalSeparator() == ',' ? "\u00A0" : ",";
 }
 
 } // namespace tarvela
