@@ -13,7 +13,8 @@
 // index files, so it runs last and only with --reindex.
 //
 // With --writer SECONDS a second process plays a writer on another computer
-// while the runs are repeated for that long: it takes the index byte of the
+// while the report runs are repeated for that long (the check is left out:
+// it holds an index file's lock for the whole check of each tag): it takes the index byte of the
 // invoices' index file again and again, as a writer does before every
 // change, and the longest it found the byte held by the runs is printed.
 #include <chrono>
@@ -91,7 +92,7 @@ void measure(const std::string& name, const std::function<void()>& run)
     std::fflush(stdout);
 }
 
-void runAll(Company& company, bool reindex)
+void runAll(Company& company, bool check, bool reindex)
 {
     TDataSestavy& sestavy = company.sestavy;
     measure("settlement of one salesman-year", [&] { sestavy.SesProvObch("001", kYear.from, kYear.to); });
@@ -103,7 +104,8 @@ void runAll(Company& company, bool reindex)
     measure("customer rebate, one year", [&] { sestavy.SestObratuOdberatelu(yearRequest()); });
     measure("invoice overview, one year", [&] { sestavy.SesPrehFak(yearRequest()); });
     measure("sales by salesman, one year", [&] { sestavy.SestProdejce(yearRequest()); });
-    measure("check of the company (tarvela-dbf verify)", [&] { checkCompany(company.data); });
+    if (check)
+        measure("check of the company (tarvela-dbf verify)", [&] { checkCompany(company.data); });
     if (reindex)
         measure("reindexing of the company", [&] { company.data.Index(); });
 }
@@ -146,7 +148,7 @@ void runWithWriter(Company& company, const std::string& indexPath, double second
     const auto start = Clock::now();
     int rounds = 0;
     while (std::chrono::duration<double>(Clock::now() - start).count() < seconds) {
-        runAll(company, false);
+        runAll(company, false, false);
         ++rounds;
     }
     if (write(stop[1], "x", 1) != 1)
@@ -188,7 +190,7 @@ int main(int argc, char** argv)
             runWithWriter(company, company.data.Faktury.directory() + indexFileOf("Faktury", "0001"),
                           writerSeconds);
         else
-            runAll(company, reindex);
+            runAll(company, true, reindex);
     } catch (const std::exception& error) {
         std::cerr << error.what() << '\n';
         return 1;

@@ -12,7 +12,7 @@
 #include "commission/DokladObsahFak.h"
 #include "data/documents/SplitRow.h"
 #include "data/table/ScopedTableOpen.h"
-#include "report/RegionalSettings.h"
+#include "platform/RegionalSettings.h"
 
 namespace tarvela {
 namespace {

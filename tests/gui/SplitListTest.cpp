@@ -22,6 +22,7 @@
 #include "gui/TableBrowser.h"
 #include "screens/commission/TDelProvFormEdit.h"
 #include "screens/commission/TProvDelPrehl.h"
+#include "platform/RegionalSettings.h"
 #include "support/CompanyFixture.h"
 
 using namespace tarvela;
@@ -197,9 +198,12 @@ TEST_F(SplitList, AnotherKindKeepsItsRateAndSharesShowTwoDecimals)
     const auto shown = [this](int column) {
         return list->browser().model().data(list->browser().model().index(0, column), Qt::DisplayRole).toString();
     };
+    setDecimalSeparator(',');
+    list->browser().refresh();
     EXPECT_EQ(shown(1), "33,33");
     EXPECT_EQ(shown(2), "40,00");
     EXPECT_EQ(shown(4), "7,00");
+    setDecimalSeparator(decimalSeparatorFromEnvironment());
 }
 
 TEST_F(SplitList, AShareThatDoesNotFitIsRefusedAndNothingIsWritten)
