@@ -1,5 +1,7 @@
 #include "platform/ReadBatch.h"
 
+#include "platform/RoundTrips.h"
+
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -13,9 +15,20 @@ struct BatchState {
     std::uint64_t epoch = 0;
     std::uint64_t lastEpoch = 0;
     std::vector<BatchKeeping*> kept;
+    bool observing = false;  // inside a round trip's notice: its own unlocks are not passed on
 };
 
 thread_local BatchState state;
+
+void passRoundTrips(std::uint64_t total)
+{
+    if (state.observing || state.kept.empty())
+        return;
+    state.observing = true;
+    for (BatchKeeping* one : std::vector<BatchKeeping*>(state.kept))
+        one->roundTripsPassed(total);
+    state.observing = false;
+}
 
 // Releasing calls back into stopKeeping, so the list is taken first.
 void release(std::vector<BatchKeeping*> kept)
@@ -28,8 +41,10 @@ void release(std::vector<BatchKeeping*> kept)
 
 ReadBatch::ReadBatch()
 {
-    if (state.depth++ == 0)
+    if (state.depth++ == 0) {
         state.epoch = ++state.lastEpoch;
+        observeRoundTrips(passRoundTrips);
+    }
 }
 
 ReadBatch::~ReadBatch()
@@ -37,6 +52,7 @@ ReadBatch::~ReadBatch()
     if (--state.depth > 0)
         return;
     releaseKeptForBatch();
+    observeRoundTrips(nullptr);
     state.epoch = 0;
 }
 

@@ -36,6 +36,9 @@ public:
     virtual void releaseKept() = 0;
     // Whether it is a lock on this file.
     virtual bool locks(const FileIdentity& file) const = 0;
+    // After every round trip of the batch, wherever it went: a kept lock
+    // lets go once its share is spent, even while its holder is idle.
+    virtual void roundTripsPassed(std::uint64_t total) { (void)total; }
 };
 
 // Registers what is now kept; it is released when the batch ends.

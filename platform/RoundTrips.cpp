@@ -13,6 +13,7 @@ namespace {
 std::array<std::atomic<std::uint64_t>, 5> counters{};
 std::atomic<std::uint64_t> bytes{0};
 std::atomic<std::int64_t> delayMicroseconds{0};
+thread_local RoundTripObserver observer = nullptr;
 
 } // namespace
 
@@ -29,6 +30,13 @@ void countRoundTrip(RoundTrip kind, std::uint64_t bytesRead)
         bytes.fetch_add(bytesRead, std::memory_order_relaxed);
     if (const auto delay = delayMicroseconds.load(std::memory_order_relaxed); delay > 0)
         std::this_thread::sleep_for(std::chrono::microseconds(delay));
+    if (observer)
+        observer(roundTripCounts().weighted());
+}
+
+void observeRoundTrips(RoundTripObserver newObserver)
+{
+    observer = newObserver;
 }
 
 RoundTripCounts roundTripCounts()

@@ -22,11 +22,19 @@ struct RoundTripCounts {
     std::uint64_t bytesRead = 0;
 
     std::uint64_t total() const { return locks + unlocks + reads + writes + syncs; }
+    // The round trips with every 64 KB read counted as one more, since on
+    // a share a long read waits for its bytes as well.
+    std::uint64_t weighted() const { return total() + bytesRead / 65536; }
     RoundTripCounts operator-(const RoundTripCounts& earlier) const;
 };
 
 void countRoundTrip(RoundTrip kind, std::uint64_t bytesRead = 0);
 RoundTripCounts roundTripCounts();
+
+// Called after every counted call of this thread while set; a read batch
+// uses it to let go of locks whose share of round trips is spent.
+using RoundTripObserver = void (*)(std::uint64_t weightedRoundTrips);
+void observeRoundTrips(RoundTripObserver observer);
 
 // Every counted call sleeps this long from now on; zero switches it off.
 void simulateRoundTripDelay(std::chrono::microseconds delay);

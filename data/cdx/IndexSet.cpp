@@ -26,11 +26,14 @@ namespace tarvela {
 using namespace cdx;
 
 // Inside a read batch the index locks outlive the operation that took them
-// for at most this many further operations and this many round trips, so a
-// writer on another computer, which retries a refused lock after a short
-// pause, waits a few milliseconds at most, however the run goes on.
+// for at most this many further operations and this many round trips of the
+// whole program (a 64 KB read counting as one more), let go as soon as
+// either is spent, even while their holder is idle: a writer on another
+// computer, which retries a refused lock after a short pause, then waits for
+// a few dozen round trips at most, however the run goes on. Fewer would
+// cost more in locking again than they save the writer.
 constexpr int kLingeringSteps = 4096;
-constexpr std::uint64_t kLingeringRoundTrips = 16;
+constexpr std::uint64_t kLingeringRoundTrips = 48;
 
 class IndexSetImpl : public BatchKeeping {
 public:
@@ -64,7 +67,7 @@ public:
         for (auto& file : files)
             file->refresh();
         held = std::move(taken);
-        heldSince = roundTripCounts().total();
+        heldSince = roundTripCounts().weighted();
         heldSteps = 0;
         ++lockDepth;
     }
@@ -74,7 +77,7 @@ public:
         if (--lockDepth > 0)
             return;
         if (ReadBatch::isActive() && heldSteps < kLingeringSteps
-            && roundTripCounts().total() - heldSince < kLingeringRoundTrips)
+            && roundTripCounts().weighted() - heldSince < kLingeringRoundTrips)
             keepForBatch(*this);
         else
             dropLocks();
@@ -83,6 +86,12 @@ public:
     void releaseKept() override
     {
         if (lockDepth == 0)
+            dropLocks();
+    }
+
+    void roundTripsPassed(std::uint64_t total) override
+    {
+        if (lockDepth == 0 && !held.empty() && total - heldSince >= kLingeringRoundTrips)
             dropLocks();
     }
 
@@ -168,7 +177,7 @@ public:
     TagNavigator navigator;
     int lockDepth = 0;
     std::vector<HeldIndexLock> held;  // while lockDepth > 0, or lingering
-    std::uint64_t heldSince = 0;      // round trips counted when taken
+    std::uint64_t heldSince = 0;      // weighted round trips counted when taken
     int heldSteps = 0;
 };
 
