@@ -26,8 +26,8 @@ std::string withSlashes(std::string path)
 // files the way the user would write them.
 std::string withSingleSeparators(std::string path)
 {
-    const auto end = std::ranges::unique(path, [](char a, char b) { return a == '/' && b == '/'; });
-    path.erase(end.begin(), path.end());
+    const auto end = std::unique(path.begin(), path.end(), [](char a, char b) { return a == '/' && b == '/'; });
+    path.erase(end, path.end());
     return path;
 }
 
