@@ -12,6 +12,11 @@
 // of the year 2007 and salesman 001. The reindexing rebuilds the company's
 // index files, so it runs last and only with --reindex.
 //
+// With --statements it compares the month-end statements of every salesman
+// made in one pass (tarvela-report --all-salesmen, without the saving of the
+// files) with the same report of one salesman, for November 2007 and for
+// the year: the pass should cost at most 1.5 times the round trips of one.
+//
 // With --writer SECONDS a second process plays a writer on another computer
 // while the report runs are repeated for that long (the check is left out:
 // it holds an index file's lock for the whole check of each tag): it takes the index byte of the
@@ -35,6 +40,7 @@
 
 #include "BenchCompany.h"
 #include "data/cdx/IndexLock.h"
+#include "commission/ReportTablesOpen.h"
 #include "commission/TDataSestavy.h"
 #include "data/catalogue/TableCatalogue.h"
 #include "data/verify/CompanyCheck.h"
@@ -47,6 +53,7 @@ namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
 const SettlementPeriod kYear{toDayNumber({2007, 1, 1}), toDayNumber({2007, 12, 31})};
+const SettlementPeriod kMonth{toDayNumber({2007, 11, 1}), toDayNumber({2007, 11, 30})};
 
 class QuietUi : public ConsoleUi {
 public:
@@ -110,6 +117,30 @@ void runAll(Company& company, bool check, bool reindex)
         measure("reindexing of the company", [&] { company.data.Index(); });
 }
 
+void runStatements(Company& company)
+{
+    TDataSestavy& sestavy = company.sestavy;
+    const std::vector<std::string> everyone = salesmanCodes(company.data);
+    const auto all = [&](ReportSelector selector, const SettlementPeriod& period) {
+        sestavy.SalesmanStatements(selector, everyone, period, [](const ReportSalesman&, auto) {});
+    };
+    const std::string salesmen = std::to_string(everyone.size()) + " salesmen";
+    for (const auto& [period, name] : {std::pair{kMonth, "month"}, std::pair{kYear, "year"}}) {
+        measure(std::string("settlement, one salesman-") + name,
+                [&] { sestavy.SesProvObch("001", period.from, period.to); });
+        measure("settlement, " + salesmen + ", one " + name, [&] { all(ReportSelector::Settlement, period); });
+        measure(std::string("by groups, one salesman-") + name,
+                [&] { sestavy.SesProvSku("001", period.from, period.to); });
+        measure("by groups, " + salesmen + ", one " + name, [&] { all(ReportSelector::Groups, period); });
+        measure(std::string("card rates, one salesman-") + name,
+                [&] { sestavy.SesProvObchKar("001", period.from, period.to); });
+        measure("card rates, " + salesmen + ", one " + name,
+                [&] { all(ReportSelector::SpecialSettlement, period); });
+    }
+    measure("disallowed, one salesman", [&] { sestavy.SesNepProvObch("001"); });
+    measure("disallowed, " + salesmen, [&] { all(ReportSelector::Disallowed, kYear); });
+}
+
 // The writer's side: until told to stop, take the index byte, let it go, and
 // wait a millisecond; a refused try is tried again at once. Sends back the
 // longest time from a first refusal to the lock, in microseconds.
@@ -167,16 +198,20 @@ void runWithWriter(Company& company, const std::string& indexPath, double second
 int main(int argc, char** argv)
 {
     bool reindex = false;
+    bool statements = false;
     double writerSeconds = 0;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--simulate") == 0 && i + 1 < argc)
             simulateRoundTripDelay(std::chrono::microseconds(std::atoi(argv[++i])));
         else if (std::strcmp(argv[i], "--reindex") == 0)
             reindex = true;
+        else if (std::strcmp(argv[i], "--statements") == 0)
+            statements = true;
         else if (std::strcmp(argv[i], "--writer") == 0 && i + 1 < argc)
             writerSeconds = std::atof(argv[++i]);
         else {
-            std::cerr << "usage: network_share_bench [--simulate MICROSECONDS] [--reindex] [--writer SECONDS]\n";
+            std::cerr << "usage: network_share_bench [--simulate MICROSECONDS] [--reindex] [--statements]"
+                         " [--writer SECONDS]\n";
             return 2;
         }
     }
@@ -189,6 +224,8 @@ int main(int argc, char** argv)
         if (writerSeconds > 0)
             runWithWriter(company, company.data.Faktury.directory() + indexFileOf("Faktury", "0001"),
                           writerSeconds);
+        else if (statements)
+            runStatements(company);
         else
             runAll(company, true, reindex);
     } catch (const std::exception& error) {

@@ -6,10 +6,6 @@
 
 namespace tarvela {
 
-namespace {
-
-} // namespace
-
 ReportTablesOpen::ReportTablesOpen(TData& data)
     : salesmen_(data.Obchodnici),
       invoices_(data, data.Faktury, "DO1"),
@@ -25,6 +21,16 @@ ReportTablesOpen::ReportTablesOpen(TData& data)
 bool locateSalesman(TData& data, const std::string& salesman)
 {
     return data.Obchodnici.locate({"OBC_KOD"}, {withoutTrailingBlanks(salesman)});
+}
+
+std::vector<std::string> salesmanCodes(TData& data)
+{
+    const ScopedTableOpen open(data.Obchodnici);
+    std::vector<std::string> codes;
+    for (data.Obchodnici.first(); !data.Obchodnici.eof(); data.Obchodnici.next())
+        if (std::string code = trimmed(data.Obchodnici.asString("OBC_KOD")); !code.empty())
+            codes.push_back(std::move(code));
+    return codes;
 }
 
 } // namespace tarvela

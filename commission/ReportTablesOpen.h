@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "data/table/ScopedTableOpen.h"
 
@@ -26,5 +27,8 @@ private:
 // Positions Obchodnici on the salesman (trailing blanks ignored); false when
 // there is none.
 bool locateSalesman(TData& data, const std::string& salesman);
+
+// The codes of every salesman of Obchodnici in its order, blank ones left out.
+std::vector<std::string> salesmanCodes(TData& data);
 
 } // namespace tarvela

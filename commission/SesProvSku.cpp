@@ -4,57 +4,36 @@
 #include "commission/TDataSestavy.h"
 
 #include "commission/BusyCursor.h"
-#include "commission/CommissionTablesOpen.h"
-#include "data/documents/DocumentBooks.h"
-#include "commission/DocumentCommission.h"
 #include "commission/MemTableForRun.h"
-#include "commission/PaymentTerms.h"
-#include "commission/ReportSalesman.h"
 #include "commission/ReportTablesOpen.h"
-#include "commission/SalesmanShares.h"
 
 namespace tarvela {
-
-namespace {
-
-void sumByGroup(TDataSestavy& sestavy, const ReportSalesman& salesman, const SettlementPeriod& period,
-                const PaymentBook& payments, const SplitBook& splits, DocumentKind kind)
-{
-    TData& data = sestavy.data();
-    DbfTable& documents = kind == DocumentKind::Invoice ? data.Faktury : data.Dobropisy;
-    for (documents.first(); !documents.eof(); documents.next()) {
-        const DocumentHeader header = readDocumentHeader(documents);
-        const SalesmanShares shares = sharesOf(header, splits.of(header.number), salesman.code);
-        if (!(shares.commission > 0))
-            continue;
-        if (!isSettled(header, payments.of(header.number), period, salesman.paymentLimit))
-            continue;
-        computeDocumentCommission(sestavy, header, kind, salesman.code, CommissionRates::ProductGroups);
-        MemTable& rows = sestavy.DokladObsahFak;
-        for (rows.first(); !rows.eof(); rows.next())
-            addToSesProvSkup(sestavy.SesProvSkup, salesman.code, rows.asString("DOK_SKU"),
-                             {rows.asFloat("DOK_PCS"), rows.asFloat("DOK_PCC"), rows.asFloat("DOK_PSK")});
-        rows.close();
-    }
-}
-
-} // namespace
 
 void TDataSestavy::SesProvSku(const std::string& salesman, DayNumber from, DayNumber to)
 {
     const ReportTablesOpen tables(data_);
     const ReportRequest request{.selector = ReportSelector::Groups, .period = {from, to}};
-    const MemTableForRun groups(SesProvSkup);
     if (!locateSalesman(data_, salesman))
         return;
     const ReportSalesman located = readReportSalesman(data_.Obchodnici);
+    std::vector<SalesmanSelection> selections;
     {
         const BusyCursor busy(data_.ui());
-        const CommissionTablesOpen open(data_);
-        const PaymentBook payments(data_.Vypisy);
-        const SplitBook splits(data_.DelProv);
-        sumByGroup(*this, located, request.period, payments, splits, DocumentKind::Invoice);
-        sumByGroup(*this, located, request.period, payments, splits, DocumentKind::CreditNote);
+        selections = selectDocuments(*this, request.selector, {located}, request.period, Today());
+    }
+    startGroupReport(std::move(selections.front()), request);
+}
+
+void TDataSestavy::startGroupReport(SalesmanSelection selection, const ReportRequest& request)
+{
+    const MemTableForRun groups(SesProvSkup);
+    MemTable& rows = DokladObsahFak;
+    for (SelectedDocument& document : selection.documents) {
+        rows.restoreContents(std::move(document.items));
+        for (rows.first(); !rows.eof(); rows.next())
+            addToSesProvSkup(SesProvSkup, selection.salesman.code, rows.asString("DOK_SKU"),
+                             {rows.asFloat("DOK_PCS"), rows.asFloat("DOK_PCC"), rows.asFloat("DOK_PSK")});
+        rows.close();
     }
     startReport(request);
 }

@@ -8,9 +8,11 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "commission/OperationCodes.h"
 #include "commission/ReportRequest.h"
+#include "commission/SalesmanSelection.h"
 #include "commission/SesFakMem.h"
 #include "commission/SesMarObr.h"
 #include "commission/SesObchod.h"
@@ -49,6 +51,11 @@ public:
                          const std::string& quantityDiscountCodes, const std::string& specialDiscountCodes);
     // Whether a card of the document has a commission card of the salesman.
     bool Zarad(const std::string& document, const std::string& salesman);
+    // Its two halves, for a pass that asks for many salesmen: the cards
+    // (DEN_KAV) of the document's journal lines, and whether the salesman
+    // has a commission card for the card.
+    std::vector<std::string> DocumentCards(const std::string& document);
+    bool HasCommissionCard(const std::string& salesman, const std::string& card);
     // Paid sum and latest payment date (0 without payments) of a document.
     double GetPlacenoFaktura(const std::string& document, DayNumber& paymentDate);
 
@@ -88,6 +95,22 @@ public:
     void SesProvSku(const std::string& salesman, DayNumber from, DayNumber to);
     void SesProvCel(DayNumber from, DayNumber to);
 
+    // ---- The same reports for several salesmen (SalesmanStatements.cpp).
+    enum class StatementOutcome { Made, Empty, Unknown };
+    using StatementFinished = std::function<void(const ReportSalesman&, StatementOutcome)>;
+    // The settlement, card-rate, disallowed or group report of each salesman
+    // from one walk over the documents: each report with documents is
+    // started as the salesman's own run starts it, one after another in the
+    // order given, and `finished` is told after each salesman, also when he
+    // has no documents (no report) or is not in Obchodnici (only his code is
+    // known then).
+    void SalesmanStatements(ReportSelector selector, const std::vector<std::string>& salesmen,
+                            const SettlementPeriod& period, const StatementFinished& finished,
+                            const DocumentProgress& progress = {});
+    // The documents of the salesman's report of the request: those chosen
+    // for him by the walk of SalesmanStatements, else chosen now for him alone.
+    SalesmanSelection selectionFor(const ReportRequest& request, const ReportSalesman& salesman);
+
     // ---- List reports (SesPrehFak.cpp, SestProdejce.cpp,
     // SestObratuOdberatelu.cpp). Each collects its rows into its memory
     // table, writes its export files and shows the report; the request
@@ -112,10 +135,14 @@ public:
 private:
     // The pass's card index, else own, made for this call only.
     CommissionCardIndex& cardIndex(std::optional<CommissionCardIndex>& own);
+    // Sums the salesman's documents by group into SesProvSkup and starts the
+    // group report on them.
+    void startGroupReport(SalesmanSelection selection, const ReportRequest& request);
 
     TData& data_;
     ReportRequest request_;
     CommissionCardIndex* passCards_ = nullptr;
+    std::vector<SalesmanSelection>* passSelections_ = nullptr;
 };
 
 } // namespace tarvela

@@ -12,7 +12,7 @@ class TDataSestavy;
 void printSettlement(TDataSestavy& sestavy, const ReportRequest& request, TBaseReport& canvas);
 void printGroupReport(TDataSestavy& sestavy, const ReportRequest& request, TBaseReport& canvas);
 void printSummary(TDataSestavy& sestavy, const ReportRequest& request, TBaseReport& canvas);
-void printDisallowed(TDataSestavy& sestavy, TBaseReport& canvas);
+void printDisallowed(TDataSestavy& sestavy, const ReportRequest& request, TBaseReport& canvas);
 void printSpecialSettlement(TDataSestavy& sestavy, const ReportRequest& request, TBaseReport& canvas);
 void printInvoiceOverview(TDataSestavy& sestavy, const ReportRequest& request, TBaseReport& canvas);
 void printSalesTurnover(TDataSestavy& sestavy, const ReportRequest& request, TBaseReport& canvas);

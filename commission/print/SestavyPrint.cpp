@@ -34,7 +34,7 @@ void TDataSestavy::SestavyPrint(TBaseReport& sender)
     case ReportSelector::Settlement: printSettlement(*this, request_, sender); break;
     case ReportSelector::Groups: printGroupReport(*this, request_, sender); break;
     case ReportSelector::Summary: printSummary(*this, request_, sender); break;
-    case ReportSelector::Disallowed: printDisallowed(*this, sender); break;
+    case ReportSelector::Disallowed: printDisallowed(*this, request_, sender); break;
     case ReportSelector::SpecialSettlement: printSpecialSettlement(*this, request_, sender); break;
     case ReportSelector::InvoiceOverview: printInvoiceOverview(*this, request_, sender); break;
     case ReportSelector::SalesTurnover: printSalesTurnover(*this, request_, sender); break;

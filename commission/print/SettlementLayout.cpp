@@ -1,5 +1,6 @@
 #include "commission/print/SettlementLayout.h"
 
+#include "commission/SalesmanSelection.h"
 #include "data/mem/MemTable.h"
 #include "platform/CodePage.h"
 #include "report/DateFormat.h"
@@ -230,6 +231,14 @@ ItemSums SettlementLayout::itemTable(MemTable& rows, DocumentKind kind, ItemSums
                       + amount(sums.commission));
     canvas_.WriteLine("");
     canvas_.ClearTabStops();
+    return sums;
+}
+
+ItemSums SettlementLayout::itemTable(MemTable& rows, SelectedDocument& document, ItemSums& reportSums)
+{
+    rows.restoreContents(std::move(document.items));
+    const ItemSums sums = itemTable(rows, document.kind, reportSums);
+    rows.close();
     return sums;
 }
 

@@ -7,22 +7,13 @@
 #include <string>
 
 #include "commission/DocumentHeader.h"
+#include "commission/SettlementBlock.h"
 #include "report/TBaseReport.h"
 
 namespace tarvela {
 
 class MemTable;
-
-// The values of one document block.
-struct SettlementBlock {
-    DocumentHeader header;
-    std::string type;          // commission type shown, report 1 only
-    DayNumber paymentDate = 0;
-    double delay = 0;
-    double paidSum = 0;
-    double commissionShare = 0;  // fraction
-    double turnoverShare = 0;    // fraction
-};
+struct SelectedDocument;
 
 struct ItemSums {
     double soldValue = 0;       // DOK_PCC
@@ -53,6 +44,9 @@ public:
     // row to reportSums and returns the document's sums: invoice rows with
     // DOK_PCC of 0.1 or less are left out, credit-note rows all count.
     ItemSums itemTable(MemTable& rows, DocumentKind kind, ItemSums& reportSums);
+    // The same for a chosen document, whose rows are moved into `rows` for
+    // the drawing and dropped after it.
+    ItemSums itemTable(MemTable& rows, SelectedDocument& document, ItemSums& reportSums);
 
     void settlementClosingLines(const ItemSums& reportSums);
     void disallowedClosingLine(double commission);

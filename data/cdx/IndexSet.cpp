@@ -1,6 +1,7 @@
 #include "data/cdx/IndexSet.h"
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <optional>
 
@@ -26,13 +27,13 @@ namespace tarvela {
 using namespace cdx;
 
 // Inside a read batch the index locks outlive the operation that took them
-// for at most this many further operations and this many round trips of the
-// whole program (a 64 KB read counting as one more), let go as soon as
-// either is spent, even while their holder is idle: a writer on another
-// computer, which retries a refused lock after a short pause, then waits for
-// a few dozen round trips at most, however the run goes on. Fewer would
-// cost more in locking again than they save the writer.
-constexpr int kLingeringSteps = 4096;
+// for at most this long and this many round trips of the whole program (a
+// 64 KB read counting as one more), let go as soon as either is spent, even
+// while their holder waits on other files: a writer on another computer,
+// which retries a refused lock after a short pause, then waits for a few
+// dozen milliseconds at most, however the run goes on. Less would cost more
+// in locking again than it saves the writer.
+constexpr auto kLingeringTime = std::chrono::milliseconds(50);
 constexpr std::uint64_t kLingeringRoundTrips = 48;
 
 class IndexSetImpl : public BatchKeeping {
@@ -57,7 +58,6 @@ public:
     {
         if (lockDepth > 0 || !held.empty()) {
             ++lockDepth;
-            ++heldSteps;
             return;
         }
         std::vector<HeldIndexLock> taken;
@@ -68,7 +68,7 @@ public:
             file->refresh();
         held = std::move(taken);
         heldSince = roundTripCounts().weighted();
-        heldSteps = 0;
+        heldAt = std::chrono::steady_clock::now();
         ++lockDepth;
     }
 
@@ -76,7 +76,7 @@ public:
     {
         if (--lockDepth > 0)
             return;
-        if (ReadBatch::isActive() && heldSteps < kLingeringSteps
+        if (ReadBatch::isActive() && std::chrono::steady_clock::now() - heldAt < kLingeringTime
             && roundTripCounts().weighted() - heldSince < kLingeringRoundTrips)
             keepForBatch(*this);
         else
@@ -91,7 +91,9 @@ public:
 
     void roundTripsPassed(std::uint64_t total) override
     {
-        if (lockDepth == 0 && !held.empty() && total - heldSince >= kLingeringRoundTrips)
+        if (lockDepth == 0 && !held.empty()
+            && (total - heldSince >= kLingeringRoundTrips
+                || std::chrono::steady_clock::now() - heldAt >= kLingeringTime))
             dropLocks();
     }
 
@@ -178,7 +180,7 @@ public:
     int lockDepth = 0;
     std::vector<HeldIndexLock> held;  // while lockDepth > 0, or lingering
     std::uint64_t heldSince = 0;      // weighted round trips counted when taken
-    int heldSteps = 0;
+    std::chrono::steady_clock::time_point heldAt{};
 };
 
 void IndexSetImpl::maintain(IndexFile& file, Tag& tag, std::uint32_t record, const std::string& oldBytes,

@@ -63,6 +63,24 @@ void MemTable::removeAllRows()
     position_ = 0;
 }
 
+MemTable::Contents MemTable::takeContents()
+{
+    requireBrowse();
+    Contents contents{std::move(rows_), std::move(order_)};
+    removeAllRows();
+    return contents;
+}
+
+void MemTable::restoreContents(Contents contents)
+{
+    open();
+    requireBrowse();
+    rows_ = std::move(contents.rows);
+    order_ = std::move(contents.order);
+    lookups_.clear();
+    moveTo(0);
+}
+
 void MemTable::requireOpen() const
 {
     if (!isOpen())

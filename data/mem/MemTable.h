@@ -21,6 +21,13 @@ namespace tarvela {
 class MemTable {
 public:
     enum class State { Closed, Browse, Edit, Insert };
+    using Row = std::vector<MemValue>;
+    // The rows of an open table and their order, kept aside to be put back
+    // later exactly as they were, as when rows computed early are shown late.
+    struct Contents {
+        std::vector<Row> rows;
+        std::vector<std::size_t> order;
+    };
     using Calculation = std::function<void(MemRecord&)>;
 
     explicit MemTable(std::string name);
@@ -40,6 +47,10 @@ public:
     bool isOpen() const { return state_ != State::Closed; }
     State state() const { return state_; }
     void removeAllRows();
+    // Moves the rows out, leaving the table empty and open.
+    Contents takeContents();
+    // Opens the table with the rows, in their order then, first row current.
+    void restoreContents(Contents contents);
 
     // Empty name: rows in the order they were added.
     void selectIndex(const std::string& name);
@@ -77,7 +88,6 @@ public:
     void setFloat(std::size_t field, double value);
 
 private:
-    using Row = std::vector<MemValue>;
 
     void requireOpen() const;
     void requireBrowse() const;

@@ -61,3 +61,29 @@ TEST(ProgressLine, ReindexAndVerifyShowTablesAndRecordsOnATerminalOnly)
         EXPECT_EQ(plain.err, "");
     }
 }
+
+#ifdef TARVELA_HAVE_REPORT_TOOL
+TEST(ProgressLine, ReportsForSeveralSalesmenCountDocumentsThenSalesmen)
+{
+    TempDir dir;
+    const std::string company = (dir / "firma").string();
+    ASSERT_EQ(runTool("tarvela-demo", "'" + company + "'", dir).exitCode, 0);
+    const std::string arguments = "--program-dir '" + company + "' vyuctovani --all-salesmen --from 01.01.2007 "
+                                  "--to 31.12.2007 --format txt --output-dir '" + dir.str() + "'";
+    const std::string out = (dir / "out.txt").string();
+    const std::string inner =
+        std::string("'") + TARVELA_BUILD_DIR + "/tools/tarvela-report' " + arguments + " >'" + out + "'";
+    const ToolRun terminal = runCommand("script -qfec \"" + inner + "\" /dev/null", dir);
+
+    EXPECT_EQ(terminal.exitCode, 0) << terminal.out;
+    static const std::regex walked("6 salesmen: ([0-9]+) of \\1 documents\033\\[K");
+    EXPECT_TRUE(std::regex_search(terminal.out, walked)) << terminal.out;
+    EXPECT_NE(terminal.out.find("salesman 6 of 6: writing 006 "), std::string::npos) << terminal.out;
+    EXPECT_TRUE(terminal.out.ends_with("\r\033[K")) << "the line is erased at the end";
+    EXPECT_EQ(readBytes(out).find("salesman "), std::string::npos);
+
+    const ToolRun plain = runTool("tarvela-report", arguments, dir);
+    EXPECT_EQ(plain.exitCode, 0);
+    EXPECT_EQ(plain.err, "");
+}
+#endif

@@ -23,4 +23,13 @@ void checkOutputFolder(const std::string& output)
         throw Error("Cannot write " + output + ": " + folder.string() + ": " + reason);
 }
 
+void checkOutputDirectory(const std::string& folder)
+{
+    std::error_code error;
+    if (!std::filesystem::is_directory(folder, error))
+        throw Error("Cannot write into " + folder + ": " + (error ? error.message() : "no such folder"));
+    if (const std::string reason = whyNotWritable(folder); !reason.empty())
+        throw Error("Cannot write into " + folder + ": " + reason);
+}
+
 } // namespace tarvela::tool

@@ -1,5 +1,6 @@
 // The folders tarvela-report writes into, made ready before the report runs:
-// the documents folder for the export files and the folder of the output file.
+// the documents folder for the export files and the folder of the output
+// file or files.
 #pragma once
 
 #include <string>
@@ -14,5 +15,8 @@ void prepareDocumentsFolder(const std::string& folder);
 // cannot be written. The folder is not created: a mistyped path should not
 // leave new folders behind.
 void checkOutputFolder(const std::string& output);
+
+// The same for the folder of the files of several salesmen.
+void checkOutputDirectory(const std::string& folder);
 
 } // namespace tarvela::tool

@@ -2,7 +2,6 @@
 
 #include <QGuiApplication>
 #include <cstdlib>
-#include <memory>
 
 #include "report/HtmlWriter.h"
 #include "report/PageSnapshot.h"
@@ -15,19 +14,25 @@ namespace {
 
 void savePdf(const ReportDocument& pages, const std::string& path)
 {
-    std::unique_ptr<QGuiApplication> application;
-    if (!QGuiApplication::instance()) {
-        if (!std::getenv("QT_QPA_PLATFORM"))
-            setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        static int argc = 1;
-        static char name[] = "tarvela-report";
-        static char* argv[] = {name, nullptr};
-        application = std::make_unique<QGuiApplication>(argc, argv);
-    }
+    const PdfOutput output;
     writePdf(pages, QString::fromStdString(path));
 }
 
 } // namespace
+
+PdfOutput::PdfOutput()
+{
+    if (QGuiApplication::instance())
+        return;
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    static int argc = 1;
+    static char name[] = "tarvela-report";
+    static char* argv[] = {name, nullptr};
+    application_ = std::make_unique<QGuiApplication>(argc, argv);
+}
+
+PdfOutput::~PdfOutput() = default;
 
 void saveReport(const ReportDocument& pages, OutputFormat format, const std::string& path)
 {

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <map>
 
 #include "platform/Text.h"
 #include "tools/common/ToolMain.h"
@@ -41,19 +40,54 @@ DayNumber dateOption(const std::string& option, const std::string& text)
     return *day;
 }
 
+struct FormatName {
+    const char* name;       // of --format
+    const char* extension;  // of the files
+    OutputFormat format;
+};
+
+const FormatName kFormats[] = {
+    {"pdf", ".pdf", OutputFormat::Pdf},
+    {"html", ".html", OutputFormat::Html},
+    {"txt", ".txt", OutputFormat::Text},
+    {"snapshot", ".snap", OutputFormat::Snapshot},
+};
+
 OutputFormat formatOf(const std::string& output)
 {
     std::string extension = std::filesystem::path(output).extension().string();
     std::ranges::transform(extension, extension.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-    static const std::map<std::string, OutputFormat> formats{{".pdf", OutputFormat::Pdf},
-                                                             {".html", OutputFormat::Html},
-                                                             {".htm", OutputFormat::Html},
-                                                             {".txt", OutputFormat::Text},
-                                                             {".snap", OutputFormat::Snapshot}};
-    const auto found = formats.find(extension);
-    if (found == formats.end())
+    if (extension == ".htm")
+        extension = ".html";
+    const auto found = std::ranges::find(kFormats, extension, &FormatName::extension);
+    if (found == std::end(kFormats))
         throw UsageError("Unknown output format of '" + output + "'; use .pdf, .html, .txt or .snap");
-    return found->second;
+    return found->format;
+}
+
+OutputFormat formatNamed(const std::string& name)
+{
+    const auto found = std::ranges::find(kFormats, name, &FormatName::name);
+    if (found == std::end(kFormats))
+        throw UsageError("Unknown format '" + name + "'; use pdf, html, txt or snapshot");
+    return found->format;
+}
+
+// "001,003" as codes without blanks around them, each once, in order.
+std::vector<std::string> codesListed(const std::string& list)
+{
+    std::vector<std::string> codes;
+    std::size_t start = 0;
+    while (start <= list.size()) {
+        const std::size_t comma = std::min(list.find(',', start), list.size());
+        const std::string code = trimmed(list.substr(start, comma - start));
+        if (code.empty())
+            throw UsageError("Empty salesman code in --salesmen '" + list + "'");
+        if (std::ranges::find(codes, code) == codes.end())
+            codes.push_back(code);
+        start = comma + 1;
+    }
+    return codes;
 }
 
 bool needsPeriod(ReportKind report)
@@ -81,7 +115,46 @@ void refuseUnused(const std::string& report, const std::string& option, bool giv
         throw UsageError(option + " does not apply to " + report);
 }
 
+void parseSeveralSalesmen(ReportToolOptions& options, const std::string& report, bool allSalesmen,
+                          const std::optional<std::string>& salesmen, const std::optional<std::string>& outputDir,
+                          const std::optional<std::string>& format)
+{
+    if (allSalesmen && salesmen)
+        throw UsageError("Use either --all-salesmen or --salesmen");
+    if (!needsSalesman(options.report))
+        throw UsageError("--all-salesmen and --salesmen do not apply to " + report);
+    if (!outputDir)
+        throw UsageError("--output-dir DIR is required with " + std::string(allSalesmen ? "--all-salesmen" : "--salesmen"));
+    options.outputDir = *outputDir;
+    if (salesmen)
+        options.salesmen = codesListed(*salesmen);
+    if (format)
+        options.format = formatNamed(*format);
+}
+
+void parseOneOutput(ReportToolOptions& options, const std::optional<std::string>& output,
+                    const std::optional<std::string>& outputDir, const std::optional<std::string>& format)
+{
+    if (outputDir || format)
+        throw UsageError(std::string(outputDir ? "--output-dir" : "--format")
+                         + " needs --all-salesmen or --salesmen");
+    if (!output)
+        throw UsageError("--output FILE is required");
+    options.output = *output;
+    options.format = formatOf(*output);
+}
+
 } // namespace
+
+const char* extensionOf(OutputFormat format)
+{
+    return std::ranges::find(kFormats, format, &FormatName::format)->extension;
+}
+
+const char* reportNameOf(ReportKind report)
+{
+    return std::ranges::find(kReports, report, &ReportName::kind)->name;
+}
 
 bool needsSalesman(ReportKind report)
 {
@@ -104,16 +177,22 @@ const char* usageText()
            "                      REPORT [--salesman CODE] [--from DD.MM.YYYY] [--to DD.MM.YYYY]\n"
            "                      [--date-basis 0|1|2] [--payments 0|1|2] [--xls]\n"
            "                      --output FILE.pdf|.html|.txt|.snap\n"
+           "       tarvela-report [--program-dir DIR] [--today DD.MM.YYYY]\n"
+           "                      REPORT --all-salesmen|--salesmen CODE,CODE,... [--from DD.MM.YYYY]\n"
+           "                      [--to DD.MM.YYYY] --output-dir DIR [--format pdf|html|txt|snapshot]\n"
            "REPORT: vyuctovani, nevyplacene, procenta, skupiny, souhrn, faktury, obrat, rabat\n"
            "        (--salesman is needed by all but souhrn, faktury, obrat, rabat; faktury takes it\n"
-           "        as a filter; --payments is for faktury, --xls for faktury and rabat)\n";
+           "        as a filter; --payments is for faktury, --xls for faktury and rabat)\n"
+           "--all-salesmen and --salesmen are for vyuctovani, nevyplacene, procenta and skupiny:\n"
+           "        one file per salesman with documents, \"CODE NAME - REPORT PERIOD.EXT\" in DIR\n";
 }
 
 ReportToolOptions parseReportToolOptions(const std::vector<std::string>& arguments)
 {
     ReportToolOptions options;
-    std::optional<std::string> report, salesman, from, to, output, dateBasis, payments;
+    std::optional<std::string> report, salesman, from, to, output, dateBasis, payments, salesmen, outputDir, format;
     bool xls = false;
+    bool allSalesmen = false;
     for (size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (!argument.starts_with("--")) {
@@ -124,6 +203,10 @@ ReportToolOptions parseReportToolOptions(const std::vector<std::string>& argumen
         }
         if (argument == "--xls") {
             xls = true;
+            continue;
+        }
+        if (argument == "--all-salesmen") {
+            allSalesmen = true;
             continue;
         }
         if (i + 1 >= arguments.size())
@@ -147,17 +230,27 @@ ReportToolOptions parseReportToolOptions(const std::vector<std::string>& argumen
             dateBasis = value;
         else if (argument == "--payments")
             payments = value;
+        else if (argument == "--salesmen")
+            salesmen = value;
+        else if (argument == "--output-dir")
+            outputDir = value;
+        else if (argument == "--format")
+            format = value;
         else
             throw UsageError("Unknown option " + argument);
     }
     if (!report)
         throw UsageError("No report named");
     options.report = reportNamed(*report);
-    if (!output)
-        throw UsageError("--output FILE is required");
-    options.output = *output;
-    options.format = formatOf(*output);
-    if (needsSalesman(options.report)) {
+    options.severalSalesmen = allSalesmen || salesmen;
+    if (options.severalSalesmen && (output || salesman))
+        throw UsageError(std::string(output ? "--output" : "--salesman")
+                         + " does not go with --all-salesmen or --salesmen");
+    if (options.severalSalesmen)
+        parseSeveralSalesmen(options, *report, allSalesmen, salesmen, outputDir, format);
+    else
+        parseOneOutput(options, output, outputDir, format);
+    if (needsSalesman(options.report) && !options.severalSalesmen) {
         if (!salesman || salesman->empty())
             throw UsageError("--salesman CODE is required for " + *report);
         options.salesman = *salesman;

@@ -2,6 +2,8 @@
 //   tarvela-report [--program-dir DIR] [--documents DIR] [--today DD.MM.YYYY]
 //                  REPORT [--salesman CODE] [--from DD.MM.YYYY] [--to DD.MM.YYYY]
 //                  [--date-basis 0|1|2] [--payments 0|1|2] [--xls] --output FILE
+//   tarvela-report ... REPORT --all-salesmen|--salesmen A,B,... [--from --to]
+//                  --output-dir DIR [--format pdf|html|txt|snapshot]
 // Parsing checks everything that can be checked without the data: the
 // report name, the dates, the options each report needs, the output format.
 #pragma once
@@ -37,6 +39,11 @@ struct ReportToolOptions {
     DayNumber to = 0;
     std::string output;
     OutputFormat format = OutputFormat::Pdf;
+    // Several salesmen's reports, one file each in outputDir: every salesman
+    // of Obchodnici when `salesmen` is empty, else those codes, each once.
+    bool severalSalesmen = false;
+    std::vector<std::string> salesmen;
+    std::string outputDir;
     // The list reports' choices; the salesman filter is on when --salesman
     // is given to the invoice overview.
     DateBasis dateBasis = DateBasis::IssueDate;
@@ -49,6 +56,12 @@ struct ReportToolOptions {
 ReportToolOptions parseReportToolOptions(const std::vector<std::string>& arguments);
 
 const char* usageText();
+
+// The extension of the files of the format (".snap").
+const char* extensionOf(OutputFormat format);
+
+// The report's name on the command line ("vyuctovani").
+const char* reportNameOf(ReportKind report);
 
 // Whether the report is made for one salesman.
 bool needsSalesman(ReportKind report);

@@ -1,8 +1,9 @@
 // tarvela-report: runs one commission report without the program's windows
-// and saves its pages. It makes the same run and layout as the program and
+// and saves its pages, or one report for each of several salesmen. It makes the same run and layout as the program and
 // writes the same export files; messages the program would show go to
-// standard error. Exit status 0 when the report was produced, 2 for a
-// mistake in the command line, 1 when it could not be made.
+// standard error. Exit status 0 when the report was produced (every file of
+// the salesmen written), 2 for a mistake in the command line, 1 when it could
+// not be made.
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -10,6 +11,7 @@
 #include "OutputFolders.h"
 #include "ReportFileOutput.h"
 #include "ReportToolOptions.h"
+#include "SalesmenFiles.h"
 #include "commission/TDataSestavy.h"
 #include "platform/ProgramDirectory.h"
 #include "tools/common/ToolMain.h"
@@ -47,7 +49,10 @@ void runReport(TDataSestavy& sestavy, const ReportToolOptions& options)
 
 int produce(const ReportToolOptions& options, const char* argv0)
 {
-    checkOutputFolder(options.output);
+    if (options.severalSalesmen)
+        checkOutputDirectory(options.outputDir);
+    else
+        checkOutputFolder(options.output);
     if (options.documentsFolder)
         prepareDocumentsFolder(*options.documentsFolder);
     ConsoleUi ui;
@@ -64,6 +69,8 @@ int produce(const ReportToolOptions& options, const char* argv0)
         const std::string folder = *options.documentsFolder;
         sestavy.DocumentsFolder = [folder] { return folder; };
     }
+    if (options.severalSalesmen)
+        return writeSalesmenFiles(sestavy, options) ? kProduced : kNotProduced;
     std::optional<ReportDocument> pages;
     sestavy.Sestavy.setPreview([&](ReportDocument& generated, int) { pages = std::move(generated); });
     runReport(sestavy, options);
