@@ -40,19 +40,21 @@ public:
     {
         cards_.reset();
         const PaymentStatus payment = payments_.of(header.number);
+        const std::vector<SplitShare>& splits = splits_.of(header.number);
         for (SalesmanSelection& selection : selections_) {
             if (selector_ == ReportSelector::SpecialSettlement)
                 chooseAtCardRates(selection, header, kind, payment);
-            else if (const auto block = groupRateBlock(selection.salesman, header, payment))
+            else if (const auto block = groupRateBlock(selection.salesman, header, payment, splits))
                 keep(selection, kind, *block, CommissionRates::ProductGroups);
         }
     }
 
 private:
     std::optional<SettlementBlock> groupRateBlock(const ReportSalesman& salesman, const DocumentHeader& header,
-                                                  const PaymentStatus& payment) const
+                                                  const PaymentStatus& payment,
+                                                  const std::vector<SplitShare>& splits) const
     {
-        const SalesmanShares shares = sharesOf(header, splits_.of(header.number), salesman.code);
+        const SalesmanShares shares = sharesOf(header, splits, salesman.code);
         if (!(shares.commission > 0))
             return std::nullopt;
         SettlementBlock block{header, shares.type, payment.lastPaymentDate, delayOf(header, payment.lastPaymentDate),

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <filesystem>
 #include <optional>
+#include <thread>
 
 #include "data/cdx/Collation.h"
 #include "data/cdx/ForeignOrder.h"
@@ -26,15 +27,59 @@ namespace tarvela {
 
 using namespace cdx;
 
+namespace {
+
 // Inside a read batch the index locks outlive the operation that took them
 // for at most this long and this many round trips of the whole program (a
 // 64 KB read counting as one more), let go as soon as either is spent, even
-// while their holder waits on other files: a writer on another computer,
-// which retries a refused lock after a short pause, then waits for a few
-// dozen milliseconds at most, however the run goes on. Less would cost more
-// in locking again than it saves the writer.
+// while their holder waits on other files. Less would cost more in locking
+// again than it saves a writer on another computer.
 constexpr auto kLingeringTime = std::chrono::milliseconds(50);
 constexpr std::uint64_t kLingeringRoundTrips = 48;
+// Locks taken again at once leave a writer on another computer gaps of one
+// round trip, which it may miss for seconds, since it tries a refused lock
+// again only every 50 ms (up to 100 times). So once the program has held
+// index locks for this long without a gap longer than the writer's pause,
+// all the kept ones are let go and it pauses for such a gap: a writer gets
+// its lock within about half a second.
+constexpr auto kHeldBetweenPauses = std::chrono::milliseconds(400);
+constexpr auto kPauseForWriters = std::chrono::milliseconds(60);
+
+class HoldingClock {
+public:
+    void taken()
+    {
+        const auto now = std::chrono::steady_clock::now();
+        if (holding_++ == 0 && now - freeSince_ >= kPauseForWriters)
+            heldSince_ = now;
+    }
+
+    void letGo()
+    {
+        if (--holding_ == 0)
+            freeSince_ = std::chrono::steady_clock::now();
+    }
+
+    void pauseWhenDue()
+    {
+        const auto now = std::chrono::steady_clock::now();
+        const bool held = holding_ > 0 || now - freeSince_ < kPauseForWriters;
+        if (!held || now - heldSince_ < kHeldBetweenPauses)
+            return;
+        releaseKeptForBatch();
+        std::this_thread::sleep_for(kPauseForWriters);
+        heldSince_ = std::chrono::steady_clock::now();
+    }
+
+private:
+    int holding_ = 0;
+    std::chrono::steady_clock::time_point heldSince_{};
+    std::chrono::steady_clock::time_point freeSince_{};
+};
+
+HoldingClock holdingClock;
+
+} // namespace
 
 class IndexSetImpl : public BatchKeeping {
 public:
@@ -60,6 +105,8 @@ public:
             ++lockDepth;
             return;
         }
+        if (ReadBatch::isActive())
+            holdingClock.pauseWhenDue();
         std::vector<HeldIndexLock> taken;
         taken.reserve(files.size());
         for (auto& file : files)
@@ -67,6 +114,7 @@ public:
         for (auto& file : files)
             file->refresh();
         held = std::move(taken);
+        holdingClock.taken();
         heldSince = roundTripCounts().weighted();
         heldAt = std::chrono::steady_clock::now();
         ++lockDepth;
@@ -76,11 +124,13 @@ public:
     {
         if (--lockDepth > 0)
             return;
-        if (ReadBatch::isActive() && std::chrono::steady_clock::now() - heldAt < kLingeringTime
-            && roundTripCounts().weighted() - heldSince < kLingeringRoundTrips)
+        if (!ReadBatch::isActive())
+            dropLocks();
+        else if (std::chrono::steady_clock::now() - heldAt < kLingeringTime
+                 && roundTripCounts().weighted() - heldSince < kLingeringRoundTrips)
             keepForBatch(*this);
         else
-            dropLocks();
+            leaveFreeForAWhile();
     }
 
     void releaseKept() override
@@ -94,7 +144,7 @@ public:
         if (lockDepth == 0 && !held.empty()
             && (total - heldSince >= kLingeringRoundTrips
                 || std::chrono::steady_clock::now() - heldAt >= kLingeringTime))
-            dropLocks();
+            leaveFreeForAWhile();
     }
 
     bool locks(const FileIdentity& identity) const override
@@ -106,7 +156,16 @@ public:
     void dropLocks()
     {
         stopKeeping(*this);
+        if (held.empty())
+            return;
         held.clear();
+        holdingClock.letGo();
+    }
+
+    void leaveFreeForAWhile()
+    {
+        dropLocks();
+        holdingClock.pauseWhenDue();
     }
 
     struct Active {
