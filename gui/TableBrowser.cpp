@@ -215,8 +215,11 @@ bool TableBrowser::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
-    if (watched == window() && event->type() == QEvent::WindowActivate)
-        refresh();
+    if (watched == window() && event->type() == QEvent::WindowActivate) {
+        if (activated_)
+            refresh();
+        activated_ = true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 

@@ -70,6 +70,8 @@ private:
     std::vector<int> designedWidths_;
     bool broken_ = false;
     bool showing_ = false;
+    // The first activation follows the opening, which has just read the rows.
+    bool activated_ = false;
 };
 
 } // namespace tarvela
