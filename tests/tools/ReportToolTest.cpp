@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <memory>
 
+#include "support/DemoCompanySuite.h"
 #include "support/TableBuilder.h"
 #include "support/TempDir.h"
 #include "support/ToolRun.h"
@@ -17,28 +17,17 @@ using test::runTool;
 using test::TempDir;
 using test::ToolRun;
 
-class ReportTool : public ::testing::Test {
+class ReportTool : public test::DemoCompanySuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        company = std::make_unique<TempDir>();
-        const ToolRun demo = runTool("tarvela-demo", company->str() + " --seed 3 --scale 1", *company);
-        ASSERT_EQ(demo.exitCode, 0) << demo.err;
-    }
-    static void TearDownTestSuite() { company.reset(); }
-
     ToolRun report(const std::string& arguments)
     {
-        return runTool("tarvela-report", "--program-dir " + company->str() + " --documents " + output.str()
+        return runTool("tarvela-report", "--program-dir " + company().str() + " --documents " + output.str()
                                               + " --today 15.01.2008 " + arguments,
                        output);
     }
 
-    static std::unique_ptr<TempDir> company;
     TempDir output;
 };
-
-std::unique_ptr<TempDir> ReportTool::company;
 
 struct ReportCase {
     const char* arguments;
@@ -127,13 +116,13 @@ TEST_F(ReportTool, CreatesAMissingDocumentsFolderAndNamesTheFolderAndReasonOther
 {
     const std::string period = " souhrn --from 01.01.2007 --to 31.12.2007 --output ";
     const auto documents = output / "exporty" / "2007";
-    ToolRun run = runTool("tarvela-report", "--program-dir " + company->str() + " --documents " + documents.string()
+    ToolRun run = runTool("tarvela-report", "--program-dir " + company().str() + " --documents " + documents.string()
                                                 + period + (output / "a.txt").string(), output);
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_TRUE(std::filesystem::is_regular_file(documents / "PrehledProvizeSouhrn.txt"));
 
     const std::string notAFolder = (output / "a.txt").string();
-    run = runTool("tarvela-report", "--program-dir " + company->str() + " --documents " + notAFolder + period
+    run = runTool("tarvela-report", "--program-dir " + company().str() + " --documents " + notAFolder + period
                                         + (output / "b.txt").string(), output);
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.err.find("documents folder " + notAFolder + ": "), std::string::npos) << run.err;

@@ -6,10 +6,10 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <memory>
 #include <regex>
 #include <sstream>
 
+#include "support/DemoCompanySuite.h"
 #include "support/TableBuilder.h"
 #include "support/TempDir.h"
 #include "support/ToolRun.h"
@@ -24,19 +24,11 @@ using test::ToolRun;
 
 namespace fs = std::filesystem;
 
-class SalesmenFiles : public ::testing::Test {
+class SalesmenFiles : public test::DemoCompanySuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        company = std::make_unique<TempDir>();
-        const ToolRun demo = runTool("tarvela-demo", company->str() + " --seed 3 --scale 1", *company);
-        ASSERT_EQ(demo.exitCode, 0) << demo.err;
-    }
-    static void TearDownTestSuite() { company.reset(); }
-
     static std::string common(const TempDir& from) { return "--program-dir " + from.str() + " --today 15.01.2008 "; }
 
-    ToolRun several(const std::string& arguments, const fs::path& folder, const TempDir& from = *company)
+    ToolRun several(const std::string& arguments, const fs::path& folder, const TempDir& from = company())
     {
         return runTool("tarvela-report", common(from) + arguments + " --output-dir " + folder.string(), output);
     }
@@ -54,11 +46,8 @@ protected:
         return files;
     }
 
-    static std::unique_ptr<TempDir> company;
     TempDir output;
 };
-
-std::unique_ptr<TempDir> SalesmenFiles::company;
 
 TEST_F(SalesmenFiles, WritesForEverySalesmanWhatHisOwnRunWrites)
 {
@@ -88,7 +77,7 @@ TEST_F(SalesmenFiles, WritesForEverySalesmanWhatHisOwnRunWrites)
             for (const auto& [code, path] : files) {
                 const fs::path alone = output / ("alone" + std::string(extension));
                 const ToolRun own = runTool("tarvela-report",
-                                            common(*company) + report + " --salesman " + code + " " + period
+                                            common(company()) + report + " --salesman " + code + " " + period
                                                 + " --output " + alone.string(),
                                             output);
                 ASSERT_EQ(own.exitCode, 0) << own.err;
@@ -122,7 +111,7 @@ TEST_F(SalesmenFiles, RefusesMistakesOnTheCommandLine)
         EXPECT_EQ(run.exitCode, 2) << arguments;
         EXPECT_NE(run.err.find(message), std::string::npos) << arguments << ": " << run.err;
     }
-    const ToolRun run = runTool("tarvela-report", common(*company) + "nevyplacene --all-salesmen", output);
+    const ToolRun run = runTool("tarvela-report", common(company()) + "nevyplacene --all-salesmen", output);
     EXPECT_NE(run.err.find("--output-dir DIR is required"), std::string::npos) << run.err;
 }
 
@@ -147,7 +136,7 @@ TEST_F(SalesmenFiles, FailsClearlyAndKeepsTheWholeFilesWritten)
     const fs::path full = output / "full";
     fs::create_directory(full);
     run = runCommand("trap '' XFSZ; exec prlimit --fsize=" + std::to_string(sizes[2]) + " '"
-                         + std::string(TARVELA_BUILD_DIR) + "/tools/tarvela-report' " + common(*company) + year
+                         + std::string(TARVELA_BUILD_DIR) + "/tools/tarvela-report' " + common(company()) + year
                          + " --output-dir " + full.string(),
                      output);
     EXPECT_EQ(run.exitCode, 1);
@@ -160,7 +149,7 @@ TEST_F(SalesmenFiles, FailsClearlyAndKeepsTheWholeFilesWritten)
 
     // A salesman whose name holds a separator: his file is refused, the others are written.
     TempDir odd;
-    fs::copy(company->path(), odd.path(), fs::copy_options::recursive);
+    fs::copy(company().path(), odd.path(), fs::copy_options::recursive);
     const fs::path salesmen = odd / "data" / "OBC0001.DBF";
     std::string bytes = test::readBytes(salesmen);
     const std::size_t name = bytes.find("Nov\xA0k Ji");  // in code page 852
