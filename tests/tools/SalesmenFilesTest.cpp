@@ -123,6 +123,13 @@ TEST_F(SalesmenFiles, FailsClearlyAndKeepsTheWholeFilesWritten)
     EXPECT_NE(run.err.find("Cannot write into " + (output / "missing").string() + ": No such file"), std::string::npos)
         << run.err;
 
+    const fs::path some = output / "some";
+    fs::create_directory(some);
+    run = several("vyuctovani --salesmen XYZ,001 --from 01.11.2007 --to 30.11.2007", some);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("Salesman 'XYZ' not found; no file written"), std::string::npos) << run.err;
+    EXPECT_EQ(filesListed(run.out).size(), 1u) << run.out;
+
     // A disk that fills up under the larger files: writing beyond the limit
     // fails with EFBIG, set between the smallest and the largest file.
     const fs::path whole = output / "whole";
