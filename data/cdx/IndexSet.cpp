@@ -30,11 +30,13 @@ using namespace cdx;
 namespace {
 
 // Inside a read batch the index locks outlive the operation that took them
-// for at most this long and this many round trips of the whole program (a
-// 64 KB read counting as one more), let go as soon as either is spent, even
-// while their holder waits on other files. Less would cost more in locking
-// again than it saves a writer on another computer.
-constexpr auto kLingeringTime = std::chrono::milliseconds(50);
+// for at most this many further operations and this many round trips of the
+// whole program (a 64 KB read counting as one more), let go as soon as
+// either is spent, even while their holder waits on other files. Counted,
+// not timed, so that a run costs the same round trips on every machine; the
+// operations are a few tens of milliseconds of work. Less would cost more in
+// locking again than it saves a writer on another computer.
+constexpr int kLingeringSteps = 16384;
 constexpr std::uint64_t kLingeringRoundTrips = 48;
 // Locks taken again at once leave a writer on another computer gaps of one
 // round trip, which it may miss for seconds, since it tries a refused lock
@@ -103,6 +105,7 @@ public:
     {
         if (lockDepth > 0 || !held.empty()) {
             ++lockDepth;
+            ++heldSteps;
             return;
         }
         if (ReadBatch::isActive())
@@ -116,7 +119,7 @@ public:
         held = std::move(taken);
         holdingClock.taken();
         heldSince = roundTripCounts().weighted();
-        heldAt = std::chrono::steady_clock::now();
+        heldSteps = 0;
         ++lockDepth;
     }
 
@@ -126,11 +129,12 @@ public:
             return;
         if (!ReadBatch::isActive())
             dropLocks();
-        else if (std::chrono::steady_clock::now() - heldAt < kLingeringTime
-                 && roundTripCounts().weighted() - heldSince < kLingeringRoundTrips)
+        else if (heldSteps < kLingeringSteps && roundTripCounts().weighted() - heldSince < kLingeringRoundTrips) {
             keepForBatch(*this);
-        else
+            holdingClock.pauseWhenDue();
+        } else {
             leaveFreeForAWhile();
+        }
     }
 
     void releaseKept() override
@@ -141,9 +145,7 @@ public:
 
     void roundTripsPassed(std::uint64_t total) override
     {
-        if (lockDepth == 0 && !held.empty()
-            && (total - heldSince >= kLingeringRoundTrips
-                || std::chrono::steady_clock::now() - heldAt >= kLingeringTime))
+        if (lockDepth == 0 && !held.empty() && total - heldSince >= kLingeringRoundTrips)
             leaveFreeForAWhile();
     }
 
@@ -239,7 +241,7 @@ public:
     int lockDepth = 0;
     std::vector<HeldIndexLock> held;  // while lockDepth > 0, or lingering
     std::uint64_t heldSince = 0;      // weighted round trips counted when taken
-    std::chrono::steady_clock::time_point heldAt{};
+    int heldSteps = 0;
 };
 
 void IndexSetImpl::maintain(IndexFile& file, Tag& tag, std::uint32_t record, const std::string& oldBytes,
