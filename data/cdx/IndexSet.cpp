@@ -42,8 +42,10 @@ constexpr std::uint64_t kLingeringRoundTrips = 48;
 // round trip, which it may miss for seconds, since it tries a refused lock
 // again only every 50 ms (up to 100 times). So once the program has held
 // index locks for this long without a gap longer than the writer's pause,
-// all the kept ones are let go and it pauses for such a gap: a writer gets
-// its lock within about half a second.
+// all the kept ones are let go and, for such a gap, it pauses on a share,
+// and on a local disk, where a lock costs microseconds, takes them one
+// operation at a time, which leaves the writer gaps between the operations.
+// A writer gets its lock within about half a second.
 constexpr auto kHeldBetweenPauses = std::chrono::milliseconds(400);
 constexpr auto kPauseForWriters = std::chrono::milliseconds(60);
 
@@ -62,21 +64,29 @@ public:
             freeSince_ = std::chrono::steady_clock::now();
     }
 
-    void pauseWhenDue()
+    void pauseWhenDue(bool local)
     {
         const auto now = std::chrono::steady_clock::now();
         const bool held = holding_ > 0 || now - freeSince_ < kPauseForWriters;
         if (!held || now - heldSince_ < kHeldBetweenPauses)
             return;
         releaseKeptForBatch();
+        if (local) {
+            oneByOneUntil_ = now + kPauseForWriters;
+            heldSince_ = oneByOneUntil_;
+            return;
+        }
         std::this_thread::sleep_for(kPauseForWriters);
         heldSince_ = std::chrono::steady_clock::now();
     }
+
+    bool locksOneByOne() const { return std::chrono::steady_clock::now() < oneByOneUntil_; }
 
 private:
     int holding_ = 0;
     std::chrono::steady_clock::time_point heldSince_{};
     std::chrono::steady_clock::time_point freeSince_{};
+    std::chrono::steady_clock::time_point oneByOneUntil_{};
 };
 
 HoldingClock holdingClock;
@@ -109,7 +119,7 @@ public:
             return;
         }
         if (ReadBatch::isActive())
-            holdingClock.pauseWhenDue();
+            holdingClock.pauseWhenDue(onLocalDisk());
         std::vector<HeldIndexLock> taken;
         taken.reserve(files.size());
         for (auto& file : files)
@@ -127,11 +137,11 @@ public:
     {
         if (--lockDepth > 0)
             return;
-        if (!ReadBatch::isActive())
+        if (!ReadBatch::isActive() || (holdingClock.locksOneByOne() && onLocalDisk()))
             dropLocks();
         else if (heldSteps < kLingeringSteps && roundTripCounts().weighted() - heldSince < kLingeringRoundTrips) {
             keepForBatch(*this);
-            holdingClock.pauseWhenDue();
+            holdingClock.pauseWhenDue(onLocalDisk());
         } else {
             leaveFreeForAWhile();
         }
@@ -167,7 +177,12 @@ public:
     void leaveFreeForAWhile()
     {
         dropLocks();
-        holdingClock.pauseWhenDue();
+        holdingClock.pauseWhenDue(onLocalDisk());
+    }
+
+    bool onLocalDisk() const
+    {
+        return std::ranges::all_of(files, [](const auto& file) { return file->cache().isLocal(); });
     }
 
     struct Active {

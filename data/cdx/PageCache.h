@@ -32,6 +32,8 @@ public:
     // False when the cached pages were dropped because the file changed.
     bool validate();
     std::uint64_t fileLength() const { return length_; }
+    // Mapped, as on a local disk, where no call waits for a server.
+    bool isLocal() const { return headerPage_.isMapped(); }
     // Increases whenever cached contents may have changed.
     std::uint64_t generation() const { return generation_; }
 
