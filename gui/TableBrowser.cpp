@@ -20,6 +20,9 @@ namespace {
 
 constexpr int kRowHeight = 18;
 constexpr int kWheelRows = 3;
+// The rows read before the window is laid out, enough for any list window:
+// laying it out then leaves out rows instead of reading them again.
+constexpr int kRowsBeforeLayout = 48;
 
 // A width that shows the title and a field's usual content.
 int defaultWidth(const QFontMetrics& metrics, const DbfTable& table, const BrowserColumn& column)
@@ -71,6 +74,7 @@ TableBrowser::TableBrowser(QWidget* parent, Ui& ui, DbfTable& table, std::vector
     layout->addWidget(scrollBar_);
     setFocusProxy(view_);
 
+    model_->window().setCapacity(kRowsBeforeLayout);
     view_->setModel(model_);
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
     view_->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -73,8 +73,26 @@ void TableWindow::setCapacity(int rows)
 {
     const ReadBatch batch;
     capacity_ = std::max(1, rows);
-    if (!rows_.empty())
+    const int shown = static_cast<int>(rows_.size());
+    if (shown > capacity_)
+        return keepAroundCurrent();
+    // A whole list that fits stays as it was read.
+    if (shown > 0 && !(atStart_ && atEnd_))
         refresh();
+}
+
+// Fewer rows fit: the current row keeps its place as near as the ends
+// allow, as a reading would put it, and the rows are not read again.
+void TableWindow::keepAroundCurrent()
+{
+    const int shown = static_cast<int>(rows_.size());
+    const int first = std::clamp(current_ - (capacity_ - 1), 0, shown - capacity_);
+    rows_.erase(rows_.begin() + first + capacity_, rows_.end());
+    rows_.erase(rows_.begin(), rows_.begin() + first);
+    atStart_ = atStart_ && first == 0;
+    atEnd_ = atEnd_ && first + capacity_ == shown;
+    current_ -= first;
+    estimateTop();
 }
 
 // Adds up to count rows before the first (direction < 0) or after the last

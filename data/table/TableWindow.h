@@ -71,6 +71,7 @@ private:
     bool positionOnAccepted(std::uint32_t record);
     WindowRow readRow() const;
     void fillAround(int wantedRow);
+    void keepAroundCurrent();
     void extend(int direction, int count);
     void standOnCurrent();
     void estimateTop();

@@ -4,6 +4,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <memory>
+#include <optional>
 
 #include "data/company/TData.h"
 #include "data/documents/InvoiceTint.h"
@@ -17,6 +19,7 @@
 #include "gui/TableBrowser.h"
 #include "gui/WindowPlacement.h"
 #include "platform/Error.h"
+#include "platform/ReadBatch.h"
 #include "platform/Text.h"
 #include "screens/commission/TPrehlProvPol.h"
 #include "screens/commission/TProvDelPrehl.h"
@@ -219,6 +222,8 @@ void TFakturyPrehled::payments()
     if (!hasCurrentDocument())
         return;
     try {
+        // The opening reads as one batch; the list then waits for the user.
+        std::optional<ReadBatch> opening(std::in_place);
         ScopedTableOpen payments(data_, data_.Vypisy, "Do1");
         data_.Vypisy.selectTag("Do1");
         const std::string number = documents_.asString("HLA_DO1");
@@ -228,6 +233,7 @@ void TFakturyPrehled::payments()
             list = std::make_unique<TPrehledUhrad>(this, data_, defaults_);
         else
             list = std::make_unique<TPrehledUhradDob>(this, data_, defaults_);
+        opening.reset();
         placeAt(*list, *this, 250, 30);
         list->exec();
     } catch (const Error& error) {

@@ -82,6 +82,28 @@ TEST_F(TableWindowTest, OpensOnTheLastRowsAndWalksInTagOrder)
     EXPECT_TRUE(table.bof());
 }
 
+TEST_F(TableWindowTest, FewerRowsLeaveOutWhatAReadingWouldNotShow)
+{
+    DbfTable& table = company.data().Faktury;
+    for (const int moved : {0, -3, -30, -39}) {
+        SCOPED_TRACE(moved);
+        TableWindow window(table, readNumber);
+        window.setCapacity(12);
+        window.last();
+        window.moveCurrent(moved);
+        window.setCapacity(5);
+        const auto kept = shown(window);
+        const int row = window.currentRow();
+        const int top = window.estimatedTop();
+        EXPECT_EQ(kept.size(), 5u);
+        EXPECT_EQ(table.asString("HLA_DO1"), kept.at(row)) << "the table stands on the current row";
+        window.refresh();
+        EXPECT_EQ(shown(window), kept);
+        EXPECT_EQ(window.currentRow(), row);
+        EXPECT_EQ(window.estimatedTop(), top);
+    }
+}
+
 TEST_F(TableWindowTest, ShowsOnlyTheDocumentsRowsAndSkipsDeletedOnes)
 {
     TData& data = company.data();
