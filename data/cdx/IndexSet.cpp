@@ -401,7 +401,10 @@ bool IndexSet::hasActiveTag() const
 
 int IndexSet::tagCount() const
 {
-    return static_cast<int>(tags().size());
+    std::size_t count = 0;
+    for (const auto& file : impl_->files)
+        count += file->tags().size();
+    return static_cast<int>(count);
 }
 
 std::vector<TagInfo> IndexSet::tags() const

@@ -74,6 +74,9 @@ public:
     void selectTag(const std::string& name);
     std::string activeTagName() const;
     bool hasActiveTag() const;
+    // The tags as last read, when attaching or under the last lock, so that
+    // counting them costs no lock: only a rebuild, done under an exclusive
+    // opening, changes their number.
     int tagCount() const;
     // Tags of all attached files, file by file in directory order.
     std::vector<TagInfo> tags() const;
