@@ -4,6 +4,7 @@
 #include "data/table/ScopedTableOpen.h"
 #include "gui/RecordNavigator.h"
 #include "gui/TableBrowser.h"
+#include "platform/ReadBatch.h"
 
 namespace tarvela {
 
@@ -24,6 +25,7 @@ bool CodeLookupList::codeExists(DbfTable& table, const std::string& codeField, c
 {
     if (code.size() != 3)
         return false;
+    const ReadBatch batch;  // the opening and the search read the same block
     ScopedTableOpen open(table);
     return table.locate({codeField}, {FieldValue(code)});
 }

@@ -23,6 +23,9 @@ constexpr int kWheelRows = 3;
 // The rows read before the window is laid out, enough for any list window:
 // laying it out then leaves out rows instead of reading them again.
 constexpr int kRowsBeforeLayout = 48;
+// Rows read this recently are not read again when the window is activated,
+// as it is after the opening or after a dialog whose command read them.
+constexpr auto kRowsFreshFor = std::chrono::seconds(1);
 
 // A width that shows the title and a field's usual content.
 int defaultWidth(const QFontMetrics& metrics, const DbfTable& table, const BrowserColumn& column)
@@ -139,12 +142,18 @@ void TableBrowser::showWindow()
     emit currentChanged();
 }
 
-void TableBrowser::first() { run([this] { model_->window().first(); }); }
-void TableBrowser::last() { run([this] { model_->window().last(); }); }
+template <typename Move> void TableBrowser::readAgain(Move move)
+{
+    run(move);
+    rowsReadAt_ = std::chrono::steady_clock::now();
+}
+
+void TableBrowser::first() { readAgain([this] { model_->window().first(); }); }
+void TableBrowser::last() { readAgain([this] { model_->window().last(); }); }
 void TableBrowser::prior() { run([this] { model_->window().moveCurrent(-1); }); }
 void TableBrowser::next() { run([this] { model_->window().moveCurrent(1); }); }
-void TableBrowser::showTableRecord() { run([this] { model_->window().showTableRecord(0); }); }
-void TableBrowser::refresh() { run([this] { model_->window().refresh(); }); }
+void TableBrowser::showTableRecord() { readAgain([this] { model_->window().showTableRecord(0); }); }
+void TableBrowser::refresh() { readAgain([this] { model_->window().refresh(); }); }
 
 void TableBrowser::standOnCurrent()
 {
@@ -219,11 +228,9 @@ bool TableBrowser::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
-    if (watched == window() && event->type() == QEvent::WindowActivate) {
-        if (activated_)
-            refresh();
-        activated_ = true;
-    }
+    if (watched == window() && event->type() == QEvent::WindowActivate
+        && std::chrono::steady_clock::now() - rowsReadAt_ >= kRowsFreshFor)
+        refresh();
     return QWidget::eventFilter(watched, event);
 }
 

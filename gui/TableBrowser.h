@@ -9,6 +9,7 @@
 #pragma once
 
 #include <QWidget>
+#include <chrono>
 #include <vector>
 
 #include "gui/BrowserColumn.h"
@@ -61,6 +62,8 @@ private:
     void fitColumns();
     // Runs a move of the window and shows its result.
     template <typename Move> void run(Move move);
+    // The same for a move that reads every row of the window afresh.
+    template <typename Move> void readAgain(Move move);
     void showWindow();
 
     Ui& ui_;
@@ -70,8 +73,7 @@ private:
     std::vector<int> designedWidths_;
     bool broken_ = false;
     bool showing_ = false;
-    // The first activation follows the opening, which has just read the rows.
-    bool activated_ = false;
+    std::chrono::steady_clock::time_point rowsReadAt_{};
 };
 
 } // namespace tarvela

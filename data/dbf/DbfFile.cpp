@@ -15,6 +15,7 @@ constexpr const char* kRecordReadFailed = "Chyba při čtení záznamu v souboru
 constexpr const char* kWriteFailed = "Chyba při zápisu do souboru %s";
 constexpr const char* kAccessDenied = "Access denied to file %s";
 constexpr char kEndOfFile = 0x1A;
+constexpr std::size_t kFirstHeaderRead = 4096;
 
 // Another program holds the header byte only while it appends one record.
 constexpr int kHeaderLockAttempts = 100;
@@ -33,13 +34,14 @@ DbfFile::DbfFile(const std::string& path, ShareMode mode, LockProtocol protocol,
     case OpenStatus::Opened:
         break;
     }
+    // Most headers with their field descriptors fit in the first read.
     std::string bytes;
-    if (!file_.readAt(0, DbfHeader::kPrefixSize, bytes))
+    if (!file_.readAt(0, kFirstHeaderRead, bytes))
         fail(kReadFailed);
     const std::uint16_t length = DbfHeader::headerLengthOf(bytes, path);
-    if (!file_.readAt(0, length, bytes))
+    if (length > bytes.size() && !file_.readAt(0, length, bytes))
         fail(kReadFailed);
-    header_ = DbfHeader::parse(bytes, path);
+    header_ = DbfHeader::parse(bytes.substr(0, length), path);
     onShare_ = !MappedFile::canMap(file_);
     mappingRefused_ = onShare_;
     currentRecordCount();

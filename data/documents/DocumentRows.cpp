@@ -1,6 +1,7 @@
 #include "data/documents/DocumentRows.h"
 
 #include "data/table/DbfTable.h"
+#include "platform/ReadBatch.h"
 #include "platform/Text.h"
 
 namespace tarvela {
@@ -19,6 +20,7 @@ void forEachRowOfDocument(DbfTable& table, const std::string& numberField, const
 void forEachRowOfDocuments(DbfTable& table, const std::string& numberField, const std::vector<std::string>& numbers,
                            const std::function<void(std::size_t document)>& visit)
 {
+    const ReadBatch batch;  // the rows lie near each other: read in blocks
     const DbfTable::IndexHold held(table);
     for (std::size_t document = 0; document < numbers.size(); ++document) {
         const std::string& number = numbers[document];
