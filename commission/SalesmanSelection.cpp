@@ -38,15 +38,17 @@ public:
 
     void document(const DocumentHeader& header, DocumentKind kind)
     {
-        cards_.reset();
         const PaymentStatus payment = payments_.of(header.number);
-        const std::vector<SplitShare>& splits = splits_.of(header.number);
-        for (SalesmanSelection& selection : selections_) {
-            if (selector_ == ReportSelector::SpecialSettlement)
+        if (selector_ == ReportSelector::SpecialSettlement) {
+            cards_.reset();
+            for (SalesmanSelection& selection : selections_)
                 chooseAtCardRates(selection, header, kind, payment);
-            else if (const auto block = groupRateBlock(selection.salesman, header, payment, splits))
-                keep(selection, kind, *block, CommissionRates::ProductGroups);
+            return;
         }
+        const std::vector<SplitShare>& splits = splits_.of(header.number);
+        for (SalesmanSelection& selection : selections_)
+            if (const auto block = groupRateBlock(selection.salesman, header, payment, splits))
+                keep(selection, kind, *block, CommissionRates::ProductGroups);
     }
 
 private:

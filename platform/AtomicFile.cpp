@@ -73,7 +73,7 @@ AtomicFile::AtomicFile(std::string path) : path_(std::move(path))
     temporaryPath_ += kRandomPart;
     fd_ = ::mkstemp(temporaryPath_.data());
     if (fd_ < 0)
-        throw Error(formatMessage("Nelze zapsat soubor %s", path_));
+        throw WriteFailed(formatMessage("Nelze zapsat soubor %s", path_), std::strerror(errno));
     buffer_.reserve(kBufferSize);
 }
 
@@ -95,7 +95,7 @@ void AtomicFile::fail()
 {
     failureReason_ = std::strerror(errno != 0 ? errno : EIO);
     removeTemporary();
-    throw Error(formatMessage("Nelze zapsat soubor %s", path_));
+    throw WriteFailed(formatMessage("Nelze zapsat soubor %s", path_), failureReason_);
 }
 
 void AtomicFile::append(std::string_view bytes)
@@ -146,7 +146,7 @@ void AtomicFile::commit()
     committed_ = true;
     if (!syncFolderOf(path_)) {
         failureReason_ = std::strerror(errno);
-        throw Error(formatMessage("Nelze zapsat soubor %s", path_));
+        throw WriteFailed(formatMessage("Nelze zapsat soubor %s", path_), failureReason_);
     }
 }
 

@@ -3,7 +3,7 @@
 // and syncs the folder, so that after a crash or power cut the name holds
 // either the old file or the complete new one. Any failure, and destruction
 // without commit(), removes the temporary file and leaves the old one as it
-// was. Every failure is an Error "Nelze zapsat soubor <target>".
+// was. Every failure is a WriteFailed "Nelze zapsat soubor <target>".
 #pragma once
 
 #include <cstdint>
@@ -11,7 +11,19 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Error.h"
+
 namespace tarvela {
+
+class WriteFailed : public Error {
+public:
+    WriteFailed(const std::string& message, std::string reason) : Error(message), reason_(std::move(reason)) {}
+    // The system's word for it ("No space left on device").
+    const std::string& reason() const { return reason_; }
+
+private:
+    std::string reason_;
+};
 
 class AtomicFile {
 public:

@@ -1,9 +1,6 @@
 #include "platform/WholeFile.h"
 
-#include <cerrno>
-#include <cstring>
 #include <fstream>
-#include <optional>
 #include <sstream>
 
 #include "platform/AtomicFile.h"
@@ -13,14 +10,9 @@ namespace tarvela {
 
 void writeWholeFile(const std::filesystem::path& path, std::string_view bytes)
 {
-    std::optional<AtomicFile> file;
-    try {
-        file.emplace(path.string());
-        file->append(bytes);
-        file->commit();
-    } catch (const Error& error) {
-        throw WriteFailed(error.what(), file ? file->failureReason() : std::strerror(errno));
-    }
+    AtomicFile file(path.string());
+    file.append(bytes);
+    file.commit();
 }
 
 std::string readWholeFile(const std::filesystem::path& path)

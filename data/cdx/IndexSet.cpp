@@ -118,8 +118,6 @@ public:
             ++heldSteps;
             return;
         }
-        if (ReadBatch::isActive())
-            holdingClock.pauseWhenDue(onLocalDisk());
         std::vector<HeldIndexLock> taken;
         taken.reserve(files.size());
         for (auto& file : files)
@@ -138,13 +136,12 @@ public:
         if (--lockDepth > 0)
             return;
         if (!ReadBatch::isActive() || (holdingClock.locksOneByOne() && onLocalDisk()))
-            dropLocks();
-        else if (heldSteps < kLingeringSteps && roundTripCounts().weighted() - heldSince < kLingeringRoundTrips) {
+            return dropLocks();
+        if (heldSteps < kLingeringSteps && roundTripCounts().weighted() - heldSince < kLingeringRoundTrips)
             keepForBatch(*this);
-            holdingClock.pauseWhenDue(onLocalDisk());
-        } else {
-            leaveFreeForAWhile();
-        }
+        else
+            dropLocks();
+        holdingClock.pauseWhenDue(onLocalDisk());
     }
 
     void releaseKept() override
@@ -155,8 +152,10 @@ public:
 
     void roundTripsPassed(std::uint64_t total) override
     {
-        if (lockDepth == 0 && !held.empty() && total - heldSince >= kLingeringRoundTrips)
-            leaveFreeForAWhile();
+        if (lockDepth == 0 && !held.empty() && total - heldSince >= kLingeringRoundTrips) {
+            dropLocks();
+            holdingClock.pauseWhenDue(onLocalDisk());
+        }
     }
 
     bool locks(const FileIdentity& identity) const override
@@ -172,12 +171,6 @@ public:
             return;
         held.clear();
         holdingClock.letGo();
-    }
-
-    void leaveFreeForAWhile()
-    {
-        dropLocks();
-        holdingClock.pauseWhenDue(onLocalDisk());
     }
 
     bool onLocalDisk() const

@@ -88,7 +88,6 @@ public:
     void setFloat(std::size_t field, double value);
 
 private:
-
     void requireOpen() const;
     void requireBrowse() const;
     // The field's position, when the pending row may be written there.

@@ -9,7 +9,7 @@
 #include "commission/ReportTablesOpen.h"
 #include "commission/TDataSestavy.h"
 #include "platform/Text.h"
-#include "platform/WholeFile.h"
+#include "platform/AtomicFile.h"
 #include "tools/common/TerminalLine.h"
 
 namespace tarvela::tool {
@@ -84,7 +84,7 @@ private:
             saveReport(*pages, options_.format, path);
         } catch (const WriteFailed& error) {
             progress_.clear();
-            return fail("Cannot write " + path + ": " + (error.reason().empty() ? error.what() : error.reason()));
+            return fail("Cannot write " + path + ": " + error.reason());
         } catch (const std::exception& error) {
             progress_.clear();
             return fail(error.what());
