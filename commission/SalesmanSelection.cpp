@@ -38,27 +38,31 @@ public:
 
     void document(const DocumentHeader& header, DocumentKind kind)
     {
-        const PaymentStatus payment = payments_.of(header.number);
         if (selector_ == ReportSelector::SpecialSettlement) {
             cards_.reset();
+            const PaymentStatus payment = payments_.of(header.number);
             for (SalesmanSelection& selection : selections_)
                 chooseAtCardRates(selection, header, kind, payment);
             return;
         }
         const std::vector<SplitShare>& splits = splits_.of(header.number);
-        for (SalesmanSelection& selection : selections_)
-            if (const auto block = groupRateBlock(selection.salesman, header, payment, splits))
+        // Most documents are nobody's of the command: their payments are not looked up.
+        std::optional<PaymentStatus> payment;
+        for (SalesmanSelection& selection : selections_) {
+            const SalesmanShares shares = sharesOf(header, splits, selection.salesman.code);
+            if (!(shares.commission > 0))
+                continue;
+            if (!payment)
+                payment = payments_.of(header.number);
+            if (const auto block = groupRateBlock(selection.salesman, header, *payment, shares))
                 keep(selection, kind, *block, CommissionRates::ProductGroups);
+        }
     }
 
 private:
     std::optional<SettlementBlock> groupRateBlock(const ReportSalesman& salesman, const DocumentHeader& header,
-                                                  const PaymentStatus& payment,
-                                                  const std::vector<SplitShare>& splits) const
+                                                  const PaymentStatus& payment, const SalesmanShares& shares) const
     {
-        const SalesmanShares shares = sharesOf(header, splits, salesman.code);
-        if (!(shares.commission > 0))
-            return std::nullopt;
         SettlementBlock block{header, shares.type, payment.lastPaymentDate, delayOf(header, payment.lastPaymentDate),
                               payment.paidSum, shares.commission, shares.turnover};
         if (selector_ != ReportSelector::Disallowed)
