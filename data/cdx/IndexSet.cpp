@@ -118,6 +118,9 @@ public:
             ++heldSteps;
             return;
         }
+        // Also here: a long operation on another file may have held its locks.
+        if (ReadBatch::isActive())
+            holdingClock.pauseWhenDue(onLocalDisk());
         std::vector<HeldIndexLock> taken;
         taken.reserve(files.size());
         for (auto& file : files)
