@@ -81,10 +81,13 @@ bool confirmDeleteCurrentRow(QWidget& window, TableBrowser& browser)
     return answer == QMessageBox::Ok;
 }
 
-bool deleteCurrentRow(QWidget& window, TableBrowser& browser, DbfTable& table, Ui& ui)
+bool deleteCurrentRow(QWidget& window, TableBrowser& browser, DbfTable& table, Ui& ui,
+                      const std::function<void()>& confirmed)
 {
     if (!confirmDeleteCurrentRow(window, browser))
         return false;
+    if (confirmed)
+        confirmed();
     browser.standOnCurrent();
     if (!LockRecordWithRetry(table, ui))
         return false;

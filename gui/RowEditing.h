@@ -33,6 +33,8 @@ bool confirmDeleteCurrentRow(QWidget& window, TableBrowser& browser);
 
 // After "Delete record?" in `window`, deletes the browser's current record
 // under its record lock; only while the grid has the focus. True when deleted.
-bool deleteCurrentRow(QWidget& window, TableBrowser& browser, DbfTable& table, Ui& ui);
+// confirmed runs once the user has answered OK.
+bool deleteCurrentRow(QWidget& window, TableBrowser& browser, DbfTable& table, Ui& ui,
+                      const std::function<void()>& confirmed = {});
 
 } // namespace tarvela

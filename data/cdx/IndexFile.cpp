@@ -47,10 +47,15 @@ void IndexFile::refresh(bool force)
         if (!cache_.validate() || tags_.empty() || force)
             readTags();
     } catch (const CorruptIndex&) {
-        tags_.clear();
-        ++tagsVersion_;
+        forgetTags();
         throw corrupted();
     }
+}
+
+void IndexFile::forgetTags()
+{
+    tags_.clear();
+    ++tagsVersion_;
 }
 
 namespace {

@@ -27,6 +27,10 @@ public:
     void unlock();
     // force: re-read the tags even when the file looks unchanged.
     void refresh(bool force = false);
+    // Until the next refresh, which reads them again.
+    void forgetTags();
+    // Whether the tags as read are still the file's; needs no lock.
+    bool tagsAreCurrent() { return !tags_.empty() && cache_.isUnchanged(); }
 
     PageCache& cache() { return cache_; }
     const std::vector<Tag>& tags() const { return tags_; }

@@ -91,6 +91,30 @@ private:
 
 HoldingClock holdingClock;
 
+// The page writes of one record's update go out together once it is
+// counted; those of an update that failed are dropped, and the tags, whose
+// roots may be pages that never reached the file, are read again under the
+// lock still held.
+class HeldWrites {
+public:
+    explicit HeldWrites(IndexFile& file) : file_(file) { file_.cache().holdWrites(); }
+    ~HeldWrites()
+    {
+        if (!file_.cache().dropHeld())
+            return;
+        try {
+            file_.refresh(true);
+        } catch (...) {
+            file_.forgetTags();
+        }
+    }
+    HeldWrites(const HeldWrites&) = delete;
+    HeldWrites& operator=(const HeldWrites&) = delete;
+
+private:
+    IndexFile& file_;
+};
+
 } // namespace
 
 class IndexSetImpl : public BatchKeeping {
@@ -237,6 +261,27 @@ public:
         return onFile(*current.file, [&] { return operation(current.file->cache(), *current.tag); });
     }
 
+    // Whether a record's change leaves every entry as it is, judged by tags
+    // that the change counter still vouches for: such a write touches no
+    // page, so it needs no index lock. A kept lock costs nothing to use.
+    bool keysStay(const std::string& oldBytes, const std::string& newBytes)
+    {
+        if (oldBytes.empty() || !held.empty())
+            return false;
+        for (auto& file : files) {
+            if (!file->tagsAreCurrent())
+                return false;
+            for (const Tag& tag : file->tags()) {
+                if (!tag.key)
+                    return false;
+                const bool wasIn = tag.admits(oldBytes);
+                if (wasIn != tag.admits(newBytes) || (wasIn && tag.key->key(oldBytes) != tag.key->key(newBytes)))
+                    return false;
+            }
+        }
+        return true;
+    }
+
     void maintain(IndexFile& file, Tag& tag, std::uint32_t record, const std::string& oldBytes,
                   const std::string& newBytes, bool& changed);
     static void createIndexFile(const std::string& path);
@@ -312,13 +357,16 @@ void IndexSet::attach(const std::string& path)
     if (impl_->findFile(path))
         return;
     impl_->dropLocks();
-    auto file = std::make_unique<IndexFile>(path, impl_->table.fields(), impl_->table.lockProtocol());
-    {
-        HeldIndexLock locked(*file, impl_->table.fileName());
-        file->refresh();
-    }
-    impl_->files.push_back(std::move(file));
+    impl_->files.push_back(std::make_unique<IndexFile>(path, impl_->table.fields(), impl_->table.lockProtocol()));
     impl_->forgetActive();
+    try {
+        // Reads the tags; in a batch the lock stays for the steps that follow.
+        const IndexSetImpl::Locked locked(*impl_);
+    } catch (...) {
+        impl_->dropLocks();
+        impl_->files.pop_back();
+        throw;
+    }
 }
 
 void IndexSet::detach(const std::string& path)
@@ -502,6 +550,7 @@ void IndexSet::recordWritten(std::uint32_t recordNumber, const std::string& oldB
     for (auto& file : impl_->files) {
         bool changed = false;
         impl_->onFile(*file, [&] {
+            const HeldWrites writes(*file);
             for (const Tag& tag : file->tags())
                 impl_->maintain(*file, *file->findTag(tag.name), recordNumber, oldBytes, newBytes, changed);
             if (changed)
@@ -513,7 +562,7 @@ void IndexSet::recordWritten(std::uint32_t recordNumber, const std::string& oldB
 void IndexSet::writeRecord(const std::function<std::uint32_t()>& write, const std::string& oldBytes,
                            const std::string& newBytes)
 {
-    if (impl_->files.empty()) {
+    if (impl_->files.empty() || impl_->keysStay(oldBytes, newBytes)) {
         write();
         return;
     }

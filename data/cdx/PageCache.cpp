@@ -36,6 +36,11 @@ bool PageCache::validate()
     return false;
 }
 
+bool PageCache::isUnchanged()
+{
+    return length_ != 0 && mappingTried_ && readCounter() == counter_;
+}
+
 std::array<unsigned char, 4> PageCache::readCounter()
 {
     std::array<unsigned char, 4> counter{};
@@ -49,7 +54,7 @@ void PageCache::refreshLength()
     const auto size = file_.size();
     if (!size)
         throw Error("Cannot read " + file_.path());
-    length_ = *size;
+    length_ = std::max(*size, heldEnd());
 }
 
 void PageCache::drop()
@@ -89,6 +94,7 @@ void PageCache::checkPlace(std::uint64_t offset, std::uint64_t size, std::uint64
 
 void PageCache::read(std::uint64_t offset, unsigned char* into, std::size_t size)
 {
+    writeHeldOver(offset, size);
     std::string bytes;
     if (!file_.readAt(offset, size, bytes))
         throw Error("Cannot read " + file_.path());
@@ -127,6 +133,7 @@ const std::string& PageCache::block(std::size_t index, std::uint64_t end)
     }
     if (bytes.empty())
         ++cachedBlocks_;
+    writeHeldOver(index * kBlockSize, kBlockSize);
     if (!file_.readAt(index * kBlockSize, kBlockSize, bytes))
         throw Error("Cannot read " + file_.path());
     return bytes;
@@ -173,7 +180,9 @@ const std::shared_ptr<const Node>& PageCache::node(std::uint32_t offset, const K
 
 void PageCache::writeRaw(std::uint64_t offset, std::string_view bytes)
 {
-    if (!file_.writeAt(offset, bytes))
+    if (holding_)
+        hold(offset, bytes);
+    else if (!file_.writeAt(offset, bytes))
         throw Error("Cannot write " + file_.path());
     patchBlocks(offset, bytes);
     length_ = std::max<std::uint64_t>(length_, offset + bytes.size());
@@ -213,10 +222,79 @@ std::uint32_t PageCache::allocate(std::uint32_t pages)
 
 void PageCache::countChange()
 {
+    const bool holding = holding_;
+    writeHeld();
     for (int i = 3; i >= 0; --i)
         if (++counter_[i] != 0)
             break;
     writeRaw(kCounterOffset, std::string_view(reinterpret_cast<const char*>(counter_.data()), counter_.size()));
+    holding_ = holding;
+}
+
+void PageCache::holdWrites()
+{
+    holding_ = true;
+}
+
+void PageCache::writeHeld()
+{
+    holding_ = false;
+    while (!held_.empty()) {
+        const auto first = held_.begin();
+        if (!file_.writeAt(first->first, first->second))
+            throw Error("Cannot write " + file_.path());
+        held_.erase(first);
+    }
+}
+
+bool PageCache::dropHeld()
+{
+    holding_ = false;
+    if (held_.empty())
+        return false;
+    held_.clear();
+    drop();
+    length_ = 0;  // validated afresh before the next use
+    return true;
+}
+
+// Merges the bytes with the held writes they overlap or touch.
+void PageCache::hold(std::uint64_t offset, std::string_view bytes)
+{
+    std::uint64_t start = offset;
+    std::uint64_t end = offset + bytes.size();
+    auto first = held_.upper_bound(offset);
+    if (first != held_.begin() && std::prev(first)->first + std::prev(first)->second.size() >= offset)
+        --first;
+    auto last = first;
+    for (; last != held_.end() && last->first <= end; ++last) {
+        start = std::min(start, last->first);
+        end = std::max<std::uint64_t>(end, last->first + last->second.size());
+    }
+    std::string merged(end - start, '\0');
+    for (auto it = first; it != last; ++it)
+        merged.replace(it->first - start, it->second.size(), it->second);
+    merged.replace(offset - start, bytes.size(), bytes);
+    held_.erase(first, last);
+    held_.emplace(start, std::move(merged));
+}
+
+void PageCache::writeHeldOver(std::uint64_t offset, std::size_t size)
+{
+    const auto after = held_.lower_bound(offset + size);
+    if (after == held_.begin())
+        return;
+    const auto before = std::prev(after);
+    if (before->first + before->second.size() > offset) {
+        const bool holding = holding_;
+        writeHeld();
+        holding_ = holding;
+    }
+}
+
+std::uint64_t PageCache::heldEnd() const
+{
+    return held_.empty() ? 0 : held_.rbegin()->first + held_.rbegin()->second.size();
 }
 
 } // namespace tarvela::cdx

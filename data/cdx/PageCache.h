@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -31,6 +32,8 @@ public:
 
     // False when the cached pages were dropped because the file changed.
     bool validate();
+    // Whether the change counter is still the one last validated; drops nothing.
+    bool isUnchanged();
     std::uint64_t fileLength() const { return length_; }
     // Mapped, as on a local disk, where no call waits for a server.
     bool isLocal() const { return headerPage_.isMapped(); }
@@ -48,8 +51,18 @@ public:
     // A page at the end of the file; the caller writes it before allocating another.
     std::uint32_t allocate(std::uint32_t pages = 1);
     void writeRaw(std::uint64_t offset, std::string_view bytes);
-    // Counts one finished update in the file header, so others notice it.
+    // Counts one finished update in the file header, so others notice it;
+    // held writes go first.
     void countChange();
+
+    // From here on writes are held and go to the file in order of offset,
+    // neighbours as one write, when the change is counted: an update that
+    // splits pages then costs a few writes instead of one per page. Reads
+    // of held bytes write them first.
+    void holdWrites();
+    // After a failed update: what was held is forgotten with every cached
+    // page; false when nothing was held.
+    bool dropHeld();
 
 private:
     std::array<unsigned char, 4> readCounter();
@@ -61,8 +74,14 @@ private:
     const std::string& block(std::size_t index, std::uint64_t end);
     void patchBlocks(std::uint64_t offset, std::string_view bytes);
     void drop();
+    void hold(std::uint64_t offset, std::string_view bytes);
+    void writeHeld();
+    void writeHeldOver(std::uint64_t offset, std::size_t size);
+    std::uint64_t heldEnd() const;
 
     SharedFile& file_;
+    bool holding_ = false;
+    std::map<std::uint64_t, std::string> held_;  // by offset, none touching another
     MappedFile headerPage_;
     bool mappingTried_ = false;
     std::uint64_t length_ = 0;

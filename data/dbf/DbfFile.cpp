@@ -34,17 +34,21 @@ DbfFile::DbfFile(const std::string& path, ShareMode mode, LockProtocol protocol,
     case OpenStatus::Opened:
         break;
     }
-    // Most headers with their field descriptors fit in the first read.
+    onShare_ = !MappedFile::canMap(file_);
+    mappingRefused_ = onShare_;
+    // Most headers with their field descriptors fit in the first read; in a
+    // batch on a share it is a whole block, kept for the first records.
+    const bool firstBlock = onShare_ && ReadBatch::isActive();
     std::string bytes;
-    if (!file_.readAt(0, kFirstHeaderRead, bytes))
+    if (!file_.readAt(0, firstBlock ? RecordBlocks::kBlockSize : kFirstHeaderRead, bytes))
         fail(kReadFailed);
     const std::uint16_t length = DbfHeader::headerLengthOf(bytes, path);
     if (length > bytes.size() && !file_.readAt(0, length, bytes))
         fail(kReadFailed);
     header_ = DbfHeader::parse(bytes.substr(0, length), path);
-    onShare_ = !MappedFile::canMap(file_);
-    mappingRefused_ = onShare_;
     currentRecordCount();
+    if (firstBlock)
+        keptBlocks()->keep(0, std::move(bytes));
 }
 
 std::uint64_t DbfFile::recordOffset(std::uint32_t recordNumber) const
@@ -156,16 +160,16 @@ void DbfFile::writeHeader()
         fail(kWriteFailed);
 }
 
-void DbfFile::writeRecord(std::uint32_t recordNumber, const std::string& bytes)
+void DbfFile::writeRecord(std::uint32_t recordNumber, const std::string& bytes, const std::string& stored)
 {
     requireWritable();
+    if (recordNumber == 0 || (recordNumber > count_ && recordNumber > currentRecordCount()) ||
+        stored.size() != header_.recordLength())
+        fail(kRecordReadFailed);
     forgetKeptRecord(recordNumber);
-    std::string old;
-    readRawRecord(recordNumber, old);
-    currentRecordCount();
     const std::uint64_t offset = recordOffset(recordNumber);
     if (!file_.writeAt(offset, bytes)) {
-        file_.writeAt(offset, old);
+        file_.writeAt(offset, stored);
         fail(kWriteFailed);
     }
     if (RecordBlocks* kept = keptBlocks())

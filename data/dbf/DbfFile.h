@@ -46,8 +46,9 @@ public:
     void forgetKeptRecord(std::uint32_t recordNumber);
     LockProtocol lockProtocol() const override { return protocol_; }
 
-    // The record is written whole or the file is left as it was.
-    void writeRecord(std::uint32_t recordNumber, const std::string& bytes);
+    // The record is written whole or the file is left as it was: stored is
+    // the record as read under its lock, put back when the write fails.
+    void writeRecord(std::uint32_t recordNumber, const std::string& bytes, const std::string& stored);
     // Adds the record after the last one; returns its record number.
     std::uint32_t appendRecord(const std::string& bytes);
 

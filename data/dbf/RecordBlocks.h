@@ -22,10 +22,14 @@ namespace tarvela {
 
 class RecordBlocks {
 public:
+    static constexpr std::uint64_t kBlockSize = 64 * 1024;
+
     // The bytes [offset, offset + length) through the blocks; false when the
     // file is shorter or a read failed, so that the caller reads it directly.
     bool read(const SharedFile& file, std::uint64_t offset, std::uint64_t length, std::string& bytes);
     void patch(std::uint64_t offset, std::string_view bytes);
+    // Bytes read from the start of block index on, kept as that block.
+    void keep(std::uint64_t index, std::string bytes);
     // The blocks that hold these bytes, so that the next read sees the file.
     void forget(std::uint64_t offset, std::uint64_t length);
     void forgetAll();
@@ -33,7 +37,6 @@ public:
 private:
     const std::string* block(const SharedFile& file, std::uint64_t index, std::uint64_t end);
     bool readAhead(const SharedFile& file, std::uint64_t index);
-    void keep(std::uint64_t index, std::string bytes);
 
     std::unordered_map<std::uint64_t, std::string> blocks_;
     std::deque<std::uint64_t> keptOrder_;  // oldest first, may name blocks gone since

@@ -13,9 +13,8 @@ void setPaidState(DbfTable& header, const PaymentStatus& status)
     header.setDate("HLA_BDP", status.lastPaymentDate);
 }
 
-bool updatePaidState(DbfTable& header, DbfTable& payments, const std::string& document, Ui& ui)
+bool storePaidState(DbfTable& header, const PaymentStatus& status, Ui& ui)
 {
-    const PaymentStatus status = sumPayments(payments, document);
     if (!LockRecordWithRetry(header, ui))
         return false;
     try {

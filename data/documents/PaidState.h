@@ -4,22 +4,20 @@
 // cents. Run after every payment added, changed or deleted.
 #pragma once
 
-#include <string>
-
 namespace tarvela {
 
 class DbfTable;
 class Ui;
 struct PaymentStatus;
 
-// `header` stands on the document's header record; `payments` is open with
-// the tag "DO1" and is left restricted to the document. The header is
-// written under its record lock; when another program holds it the user
-// sees the lock message, the header stays as it was and false is returned.
 // Writes the summary into the header record that is being edited, which
 // must already hold its final HLA_CUH; the caller holds the lock and posts.
 void setPaidState(DbfTable& header, const PaymentStatus& status);
 
-bool updatePaidState(DbfTable& header, DbfTable& payments, const std::string& document, Ui& ui);
+// `header` stands on the document's header record, which is written under
+// its record lock with the summary of its payments (see sumPayments); when
+// another program holds it the user sees the lock message, the header stays
+// as it was and false is returned.
+bool storePaidState(DbfTable& header, const PaymentStatus& status, Ui& ui);
 
 } // namespace tarvela

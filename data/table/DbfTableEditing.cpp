@@ -69,7 +69,7 @@ void DbfTable::post()
     if (cursor_->state == State::Edit) {
         indexes_->writeRecord(
             [&] {
-                file_->writeRecord(cursor_->recordNumber, cursor_->buffer);
+                file_->writeRecord(cursor_->recordNumber, cursor_->buffer, cursor_->original);
                 cursor_->state = State::Browse;
                 file_->unlockRecord();
                 return cursor_->recordNumber;
@@ -117,8 +117,9 @@ void DbfTable::deleteRecord()
         throw Error(kLockedElsewhere);
     try {
         loadRecord(cursor_->recordNumber);
+        const std::string stored = cursor_->buffer;
         cursor_->buffer[0] = kDeletedMark;
-        file_->writeRecord(cursor_->recordNumber, cursor_->buffer);
+        file_->writeRecord(cursor_->recordNumber, cursor_->buffer, stored);
     } catch (...) {
         unlockRecord();
         throw;

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <thread>
 
+#include "platform/ReadBatch.h"
+
 namespace tarvela {
 
 namespace {
@@ -39,8 +41,11 @@ bool LockRecordWithRetry(DbfTable& table, Ui& ui)
         }
         ui.processEvents();
         standOn(table, record);
-        if (!locked && !failed && attempt < kAttempts)
+        if (!locked && !failed && attempt < kAttempts) {
+            // The holder may be waiting for an index lock that a batch keeps.
+            releaseKeptForBatch();
             std::this_thread::sleep_for(kPause);
+        }
     }
     if (!locked)
         ui.showMessage("Nelze zamknout zaznam v tabulce " + std::filesystem::path(table.filePath()).filename().string());

@@ -10,6 +10,7 @@
 #include "data/company/TData.h"
 #include "data/documents/DocumentRows.h"
 #include "data/documents/PaidState.h"
+#include "data/documents/PaymentStatus.h"
 #include "gui/CommandButton.h"
 #include "gui/RowEditing.h"
 #include "gui/TableBrowser.h"
@@ -94,7 +95,10 @@ bool TPrehledUhrad::formAccepted()
     TUhradaForm form(this, data_);
     form.refreshFields();
     placeAt(form, *this, -70, 50);
-    return form.exec() == QDialog::Accepted;
+    if (form.exec() != QDialog::Accepted)
+        return false;
+    writing_.emplace();
+    return true;
 }
 
 void TPrehledUhrad::newPayment()
@@ -114,12 +118,14 @@ void TPrehledUhrad::newPayment()
         defaults_.lastStatementDate = payments.asDate("VYP_DVS");
         defaults_.lastPaymentType = payments.asString("VYP_TYP");
         const std::uint32_t added = payments.recordNumber();
-        updateHeader();
-        payments.setRecordNumber(added);
-        browser_->showTableRecord();
+        updateHeader([&] {
+            payments.setRecordNumber(added);
+            browser_->showTableRecord();
+        });
     } else {
         browser_->refresh();
     }
+    writing_.reset();
     browser_->setFocus();
 }
 
@@ -127,29 +133,37 @@ void TPrehledUhrad::changePayment()
 {
     if (changeCurrentRow(*browser_, data_.Vypisy, data_.ui(), [] {}, [this] { return formAccepted(); })) {
         data_.ui().setBusy(true);
-        updateHeader();
+        updateHeader([this] { browser_->refresh(); });
         data_.ui().setBusy(false);
+    } else {
+        browser_->refresh();
     }
-    browser_->refresh();
+    writing_.reset();
     browser_->setFocus();
 }
 
 void TPrehledUhrad::deletePayment()
 {
-    if (!deleteCurrentRow(*this, *browser_, data_.Vypisy, data_.ui()))
-        return;
-    updateHeader();
-    browser_->refresh();
+    if (deleteCurrentRow(*this, *browser_, data_.Vypisy, data_.ui(), [this] { writing_.emplace(); }))
+        updateHeader([this] { browser_->refresh(); });
+    writing_.reset();
 }
 
-// The header is found again by its record: the browser behind this list
-// may have walked its table meanwhile.
-void TPrehledUhrad::updateHeader()
+// The header's record lock is waited for outside the batch, so that no lock
+// the batch keeps waits with it. The header is found again by its record:
+// the browser behind this list may have walked its table meanwhile; taking
+// the lock reads it afresh.
+void TPrehledUhrad::updateHeader(const std::function<void()>& showRows)
 {
     try {
-        header_.setRecordNumber(headerRecord_);
-        updatePaidState(header_, data_.Vypisy, document_, data_.ui());
+        const PaymentStatus status = sumPayments(data_.Vypisy, document_);
+        showRows();
+        writing_.reset();
+        if (header_.recordNumber() != headerRecord_)
+            header_.setRecordNumber(headerRecord_);
+        storePaidState(header_, status, data_.ui());
     } catch (const Error& error) {
+        writing_.reset();
         data_.ui().showMessage(error.what());
     }
 }

@@ -9,7 +9,11 @@
 
 #include <QDialog>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
+
+#include "platform/ReadBatch.h"
 
 namespace tarvela {
 
@@ -34,9 +38,11 @@ protected:
 
 private:
     // Runs the payment dialog on the row Vypisy inserts or edits; true when
-    // the row was stored.
+    // the row is to be stored, which begins the command's read batch.
     bool formAccepted();
-    void updateHeader();
+    // In the command's batch: sums the document's payments and shows the
+    // rows again, then ends the batch and writes the header.
+    void updateHeader(const std::function<void()>& showRows);
     int widthShowingAmounts() const;
 
     TData& data_;
@@ -45,6 +51,9 @@ private:
     std::string document_;
     std::uint32_t headerRecord_;
     TableBrowser* browser_;
+    // From the user's last answer to the end of a command: the write, the
+    // new sum and the list's rows read together, waiting on no user.
+    std::optional<ReadBatch> writing_;
 };
 
 class TPrehledUhradDob : public TPrehledUhrad {

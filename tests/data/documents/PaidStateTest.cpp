@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "data/documents/PaidState.h"
+#include "data/documents/PaymentStatus.h"
 #include "data/table/ScopedTableOpen.h"
 #include "support/ChildProcess.h"
 #include "support/CompanyFixture.h"
@@ -34,7 +35,7 @@ protected:
     bool update(const std::string& document)
     {
         EXPECT_TRUE(data().Faktury.seek(document));
-        return updatePaidState(data().Faktury, data().Vypisy, document, company.ui);
+        return storePaidState(data().Faktury, sumPayments(data().Vypisy, document), company.ui);
     }
 
     void expectHeader(bool paid, double paidSum, DayNumber date)

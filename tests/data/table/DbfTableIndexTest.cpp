@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
+#include "data/dbf/DbfFile.h"
 #include "data/table/DbfTable.h"
+#include "data/table/IndexFileCheck.h"
 #include "platform/CodePage.h"
 #include "platform/Error.h"
+#include "platform/RoundTrips.h"
 #include "support/IndexBuilder.h"
 #include "support/TableBuilder.h"
 #include "support/TempDir.h"
@@ -178,4 +182,56 @@ TEST_F(DbfTableIndexTest, BuildingNeedsTheTableExclusivelyAndKeepsItBusy)
     table.attachIndexFile("Sor0001.cdx");
     EXPECT_NO_THROW(table.selectTag("NEW"));
     EXPECT_EQ(table.attachedTagCount(), 3);
+}
+
+// An index lock and page writes only where the entries change: a change of
+// no key leaves the index file as it was without locking it, and appends
+// that split pages write each update's pages in a few writes, after which
+// every tag still checks sound and lists every record.
+TEST(DbfTableIndexUpkeep, OnlyChangedEntriesCostLocksAndSplitsWriteTheirPagesTogether)
+{
+    TempDir dir;
+    writeTable(dir / "Sor0002.DBF", {field("SOR_KAV", 'C', 7), field("SOR_NAC", 'C', 10), field("SOR_POZ", 'C', 20)},
+               {{{"A000001", "Caj", ""}}});
+    buildIndexTags(dir.path(), "Sor0002", {{"KAV", "SOR_KAV"}, {"NAC", "UPPER(SOR_NAC)"}});
+    DbfTable table;
+    table.setDirectory(dir.str());
+    table.setTableName("Sor0002");
+    table.open();
+    table.attachIndexFile("Sor0002");
+    table.selectTag("KAV");
+
+    const std::string indexBefore = readBytes(dir / "Sor0002.cdx");
+    ASSERT_TRUE(table.seek("A000001"));
+    const RoundTripCounts beforeNote = roundTripCounts();
+    table.edit();
+    table.setString("SOR_POZ", "note");
+    table.post();
+    const RoundTripCounts note = roundTripCounts() - beforeNote;
+    EXPECT_EQ(note.locks, 1u) << "the record lock alone";
+    EXPECT_EQ(readBytes(dir / "Sor0002.cdx"), indexBefore);
+
+    std::uint64_t most = 0;
+    constexpr int kAppends = 600;
+    for (int i = 0; i < kAppends; ++i) {
+        const RoundTripCounts before = roundTripCounts();
+        table.append();
+        // Keys that land all over both tags, so that leaves split in the middle.
+        table.setString("SOR_KAV", "B" + std::to_string(100000 + (i * 7919) % 100000));
+        table.setString("SOR_NAC", "n" + std::to_string((i * 104729) % 9973));
+        table.post();
+        most = std::max(most, (roundTripCounts() - before).writes);
+    }
+    // The record and the table header, then the pages: the costliest of these
+    // updates splits leaves in both tags, 11 writes when written page by page.
+    EXPECT_LE(most, 8u);
+    std::vector<std::string> keys;
+    for (table.first(); !table.eof(); table.next())
+        keys.push_back(table.asString("SOR_KAV"));
+    EXPECT_EQ(keys.size(), std::size_t(kAppends + 1));
+    EXPECT_TRUE(std::is_sorted(keys.begin(), keys.end()));
+    table.close();
+    DbfFile file((dir / "Sor0002.DBF").string(), ShareMode::Shared, LockProtocol::Clipper, 0);
+    for (const TagReport& report : checkIndexFile((dir / "Sor0002.cdx").string(), file))
+        EXPECT_TRUE(report.isSound()) << report.name;
 }
