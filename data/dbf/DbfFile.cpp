@@ -163,8 +163,8 @@ void DbfFile::writeHeader()
 void DbfFile::writeRecord(std::uint32_t recordNumber, const std::string& bytes, const std::string& stored)
 {
     requireWritable();
-    if (recordNumber == 0 || (recordNumber > count_ && recordNumber > currentRecordCount()) ||
-        stored.size() != header_.recordLength())
+    // The count goes into the header after the write: others may have appended.
+    if (recordNumber == 0 || recordNumber > currentRecordCount() || stored.size() != header_.recordLength())
         fail(kRecordReadFailed);
     forgetKeptRecord(recordNumber);
     const std::uint64_t offset = recordOffset(recordNumber);

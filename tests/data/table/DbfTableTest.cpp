@@ -214,6 +214,25 @@ TEST_F(DbfTableTest, EveryWriteStampsTheHeader)
     EXPECT_EQ(static_cast<unsigned char>(bytes[29]), 0x64);
 }
 
+// The count stamped with a change is the file's, not the one seen at opening.
+TEST_F(DbfTableTest, AChangeAfterAnotherProgramAppendedKeepsItsRecordCounted)
+{
+    table.open();
+    DbfTable other;
+    other.setDirectory(dir.str());
+    other.setTableName("OBC0001");
+    other.open();
+    other.append();
+    other.setString("OBC_KOD", "005");
+    other.post();
+    table.edit();
+    table.setString("OBC_NAZ", "X");
+    table.post();
+    table.deleteRecord();
+    table.close();
+    EXPECT_EQ(readBytes(dir / "Obc0001.DBF")[4], 5);
+}
+
 TEST_F(DbfTableTest, DeleteMarksTheRecordAndMovesOn)
 {
     table.open();
