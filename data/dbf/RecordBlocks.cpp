@@ -9,7 +9,6 @@
 namespace tarvela {
 
 namespace {
-constexpr std::uint64_t kBlockSize = RecordBlocks::kBlockSize;
 constexpr std::uint64_t kMaxAheadBlocks = 16;
 // Enough for the stock journal of a large company, so that a run that
 // passes over it twice (invoices, then credit notes) reads it once.

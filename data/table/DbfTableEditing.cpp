@@ -11,7 +11,6 @@ namespace tarvela {
 
 namespace {
 constexpr char kDeletedMark = '*';
-constexpr char kLiveMark = ' ';
 constexpr const char* kLockedElsewhere = "Record is locked by another user";
 }
 
