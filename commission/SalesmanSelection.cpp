@@ -90,11 +90,8 @@ private:
             }
             return;
         }
-        SettlementBlock block;
-        block.header = header;
-        block.paymentDate = payment.lastPaymentDate;
-        block.delay = delayOf(header, payment.lastPaymentDate);
-        block.paidSum = payment.paidSum;
+        const SettlementBlock block{header, {}, payment.lastPaymentDate, delayOf(header, payment.lastPaymentDate),
+                                    payment.paidSum};
         keep(selection, kind, block, CommissionRates::CommissionCards);
     }
 

@@ -73,7 +73,7 @@ AtomicFile::AtomicFile(std::string path) : path_(std::move(path))
     temporaryPath_ += kRandomPart;
     fd_ = ::mkstemp(temporaryPath_.data());
     if (fd_ < 0)
-        throw WriteFailed(formatMessage("Nelze zapsat soubor %s", path_), std::strerror(errno));
+        throwFailure(std::strerror(errno));
     buffer_.reserve(kBufferSize);
 }
 
@@ -93,8 +93,14 @@ void AtomicFile::removeTemporary()
 
 void AtomicFile::fail()
 {
-    failureReason_ = std::strerror(errno != 0 ? errno : EIO);
+    std::string reason = std::strerror(errno != 0 ? errno : EIO);
     removeTemporary();
+    throwFailure(std::move(reason));
+}
+
+void AtomicFile::throwFailure(std::string reason)
+{
+    failureReason_ = std::move(reason);
     throw WriteFailed(formatMessage("Nelze zapsat soubor %s", path_), failureReason_);
 }
 
@@ -144,10 +150,8 @@ void AtomicFile::commit()
         || ::rename(temporaryPath_.c_str(), path_.c_str()) != 0)
         fail();
     committed_ = true;
-    if (!syncFolderOf(path_)) {
-        failureReason_ = std::strerror(errno);
-        throw WriteFailed(formatMessage("Nelze zapsat soubor %s", path_), failureReason_);
-    }
+    if (!syncFolderOf(path_))
+        throwFailure(std::strerror(errno));
 }
 
 std::optional<std::string> replacedFileOf(std::string name)

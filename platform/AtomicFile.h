@@ -52,6 +52,7 @@ public:
 
 private:
     [[noreturn]] void fail();
+    [[noreturn]] void throwFailure(std::string reason);
     void removeTemporary();
 
     std::string path_;

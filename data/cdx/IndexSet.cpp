@@ -91,6 +91,30 @@ private:
 
 HoldingClock holdingClock;
 
+// A record's entry in a tag before and after a change of the record; no
+// old bytes for a new record. The tag's key expression must be usable.
+struct EntryChange {
+    bool wasIn = false;
+    bool isIn = false;
+    std::string oldKey;
+    std::string newKey;
+
+    bool moves() const { return wasIn != isIn || oldKey != newKey; }
+};
+
+EntryChange entryChange(const Tag& tag, const std::string& oldBytes, const std::string& newBytes)
+{
+    const Expression& expression = tag.keyExpression();
+    EntryChange entry;
+    entry.wasIn = !oldBytes.empty() && tag.admits(oldBytes);
+    entry.isIn = tag.admits(newBytes);
+    if (entry.wasIn)
+        entry.oldKey = expression.key(oldBytes);
+    if (entry.isIn)
+        entry.newKey = expression.key(newBytes);
+    return entry;
+}
+
 // The page writes of one record's update go out together once it is
 // counted; those of an update that failed are dropped, and the tags, whose
 // roots may be pages that never reached the file, are read again under the
@@ -271,13 +295,9 @@ public:
         for (auto& file : files) {
             if (!file->tagsAreCurrent())
                 return false;
-            for (const Tag& tag : file->tags()) {
-                if (!tag.key)
+            for (const Tag& tag : file->tags())
+                if (!tag.key || entryChange(tag, oldBytes, newBytes).moves())
                     return false;
-                const bool wasIn = tag.admits(oldBytes);
-                if (wasIn != tag.admits(newBytes) || (wasIn && tag.key->key(oldBytes) != tag.key->key(newBytes)))
-                    return false;
-            }
         }
         return true;
     }
@@ -303,17 +323,14 @@ public:
 void IndexSetImpl::maintain(IndexFile& file, Tag& tag, std::uint32_t record, const std::string& oldBytes,
                             const std::string& newBytes, bool& changed)
 {
-    const Expression& expression = tag.keyExpression();
-    const bool wasIn = !oldBytes.empty() && tag.admits(oldBytes);
-    const bool isIn = tag.admits(newBytes);
-    const std::string oldKey = wasIn ? expression.key(oldBytes) : std::string();
-    const std::string newKey = isIn ? expression.key(newBytes) : std::string();
-    if (wasIn == isIn && oldKey == newKey)
+    const EntryChange entry = entryChange(tag, oldBytes, newBytes);
+    if (!entry.moves())
         return;
+    const std::string& newKey = entry.newKey;
     TagUpdater updater(file.cache(), tag.headerOffset, tag.header.root, tag.format, tag.order);
-    if (wasIn && !updater.remove(oldKey, record) && !tag.header.isUnique())
+    if (entry.wasIn && !updater.remove(entry.oldKey, record) && !tag.header.isUnique())
         throw file.corrupted();
-    bool insert = isIn;
+    bool insert = entry.isIn;
     if (insert && tag.header.isUnique()) {
         const TagTree tree(file.cache(), updater.root(), tag.format);
         const Position same = tree.findFirst([&](const Entry& e) {
@@ -363,7 +380,6 @@ void IndexSet::attach(const std::string& path)
         // Reads the tags; in a batch the lock stays for the steps that follow.
         const IndexSetImpl::Locked locked(*impl_);
     } catch (...) {
-        impl_->dropLocks();
         impl_->files.pop_back();
         throw;
     }

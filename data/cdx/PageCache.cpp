@@ -178,12 +178,18 @@ const std::shared_ptr<const Node>& PageCache::node(std::uint32_t offset, const K
     return slot(offset) = std::move(decoded);
 }
 
+void PageCache::writeToFile(std::uint64_t offset, std::string_view bytes)
+{
+    if (!file_.writeAt(offset, bytes))
+        throw Error("Cannot write " + file_.path());
+}
+
 void PageCache::writeRaw(std::uint64_t offset, std::string_view bytes)
 {
     if (holding_)
         hold(offset, bytes);
-    else if (!file_.writeAt(offset, bytes))
-        throw Error("Cannot write " + file_.path());
+    else
+        writeToFile(offset, bytes);
     patchBlocks(offset, bytes);
     length_ = std::max<std::uint64_t>(length_, offset + bytes.size());
     ++generation_;
@@ -222,13 +228,15 @@ std::uint32_t PageCache::allocate(std::uint32_t pages)
 
 void PageCache::countChange()
 {
-    const bool holding = holding_;
     writeHeld();
     for (int i = 3; i >= 0; --i)
         if (++counter_[i] != 0)
             break;
-    writeRaw(kCounterOffset, std::string_view(reinterpret_cast<const char*>(counter_.data()), counter_.size()));
-    holding_ = holding;
+    // Past what is held: the counter goes last.
+    const std::string_view counter(reinterpret_cast<const char*>(counter_.data()), counter_.size());
+    writeToFile(kCounterOffset, counter);
+    patchBlocks(kCounterOffset, counter);
+    ++generation_;
 }
 
 void PageCache::holdWrites()
@@ -238,11 +246,9 @@ void PageCache::holdWrites()
 
 void PageCache::writeHeld()
 {
-    holding_ = false;
     while (!held_.empty()) {
         const auto first = held_.begin();
-        if (!file_.writeAt(first->first, first->second))
-            throw Error("Cannot write " + file_.path());
+        writeToFile(first->first, first->second);
         held_.erase(first);
     }
 }
@@ -285,11 +291,8 @@ void PageCache::writeHeldOver(std::uint64_t offset, std::size_t size)
     if (after == held_.begin())
         return;
     const auto before = std::prev(after);
-    if (before->first + before->second.size() > offset) {
-        const bool holding = holding_;
+    if (before->first + before->second.size() > offset)
         writeHeld();
-        holding_ = holding;
-    }
 }
 
 std::uint64_t PageCache::heldEnd() const

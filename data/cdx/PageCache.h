@@ -52,7 +52,7 @@ public:
     std::uint32_t allocate(std::uint32_t pages = 1);
     void writeRaw(std::uint64_t offset, std::string_view bytes);
     // Counts one finished update in the file header, so others notice it;
-    // held writes go first.
+    // held writes go first, and holding goes on until dropHeld().
     void countChange();
 
     // From here on writes are held and go to the file in order of offset,
@@ -60,8 +60,8 @@ public:
     // splits pages then costs a few writes instead of one per page. Reads
     // of held bytes write them first.
     void holdWrites();
-    // After a failed update: what was held is forgotten with every cached
-    // page; false when nothing was held.
+    // Ends holding. After a failed update, what is still held is forgotten
+    // with every cached page; false when nothing was held.
     bool dropHeld();
 
 private:
@@ -74,6 +74,7 @@ private:
     const std::string& block(std::size_t index, std::uint64_t end);
     void patchBlocks(std::uint64_t offset, std::string_view bytes);
     void drop();
+    void writeToFile(std::uint64_t offset, std::string_view bytes);
     void hold(std::uint64_t offset, std::string_view bytes);
     void writeHeld();
     void writeHeldOver(std::uint64_t offset, std::size_t size);

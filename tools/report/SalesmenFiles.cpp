@@ -57,7 +57,7 @@ private:
     void finished(const ReportSalesman& salesman, TDataSestavy::StatementOutcome outcome)
     {
         ++salesmanNumber_;
-        const std::string who = trimmed(salesman.code + " " + trimmed(salesman.name));
+        const std::string who = salesmanLabel(salesman);
         std::optional<ReportDocument> pages = std::exchange(pages_, std::nullopt);
         progress_.clear();
         switch (outcome) {

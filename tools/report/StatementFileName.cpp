@@ -41,12 +41,17 @@ std::string periodLabel(const ReportToolOptions& options, DayNumber today)
 
 } // namespace
 
+std::string salesmanLabel(const ReportSalesman& salesman)
+{
+    std::string label = trimmed(salesman.code);
+    if (const std::string name = trimmed(salesman.name); !name.empty())
+        label += " " + name;
+    return label;
+}
+
 std::string statementFileName(const ReportSalesman& salesman, const ReportToolOptions& options, DayNumber today)
 {
-    std::string who = trimmed(salesman.code);
-    if (const std::string name = trimmed(salesman.name); !name.empty())
-        who += " " + name;
-    return who + " - " + reportNameOf(options.report) + " " + periodLabel(options, today)
+    return salesmanLabel(salesman) + " - " + reportNameOf(options.report) + " " + periodLabel(options, today)
            + extensionOf(options.format);
 }
 

@@ -13,6 +13,9 @@
 
 namespace tarvela::tool {
 
+// "CODE NAME", or just "CODE" without a name, without surrounding blanks.
+std::string salesmanLabel(const ReportSalesman& salesman);
+
 std::string statementFileName(const ReportSalesman& salesman, const ReportToolOptions& options, DayNumber today);
 
 // Why the name cannot be a file on the office's file servers (Linux and

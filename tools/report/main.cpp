@@ -1,7 +1,7 @@
 // tarvela-report: runs one commission report without the program's windows
-// and saves its pages, or one report for each of several salesmen. It makes the same run and layout as the program and
-// writes the same export files; messages the program would show go to
-// standard error. Exit status 0 when the report was produced (every file of
+// and saves its pages, or one report for each of several salesmen. It makes
+// the same run and layout as the program and writes the same export files;
+// messages the program would show go to standard error. Exit status 0 when the report was produced (every file of
 // the salesmen written), 2 for a mistake in the command line, 1 when it could
 // not be made.
 #include <filesystem>
